@@ -1,0 +1,58 @@
+#include "install/uCopy.h"
+
+#include <objbase.h>
+
+#include "install/ids.h"
+
+namespace install {
+
+namespace {
+
+platform::Form::Style CopyStyle() {
+  platform::Form::Style s;
+  s.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  s.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+  s.clientWidth = 345;
+  s.clientHeight = 59;
+  s.centred = true;
+  return s;
+}
+
+}  // namespace
+
+TfCopy::TfCopy(Session& session, const WizardFields& wizard)
+    : Form("TfCopy", "Installing", CopyStyle()),
+      Label1(*this, ids::Label1, "", {8, 8, 329, 16}),
+      progress(*this, ids::progress, {8, 30, 329, 20}),
+      tClose(*this, 250),
+      session_(session),
+      wizard_(wizard) {
+  Label1.SetFont(platform::FontSpec{"MS Sans Serif", 11, true});
+  tClose.OnTimer = [this] { tCloseTimer(); };
+  FormCreate();
+}
+
+TfCopy::~TfCopy() { FormDestroy(); }
+
+// The shell link object needs COM for the life of the window.
+void TfCopy::FormCreate() { comReady_ = SUCCEEDED(CoInitialize(nullptr)); }
+
+void TfCopy::FormDestroy() {
+  if (comReady_) CoUninitialize();
+}
+
+void TfCopy::FormActivate() {
+  // One pass per program run: a dialog of the pass that closes activates the
+  // window again.
+  if (session_.InstallStarted) return;
+  session_.InstallStarted = true;
+  progress.SetPosition(100);
+  tClose.SetEnabled(true);
+}
+
+void TfCopy::tCloseTimer() {
+  tClose.SetEnabled(false);
+  Close();
+}
+
+}  // namespace install

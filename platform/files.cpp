@@ -1,0 +1,79 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Calls a "fill this buffer, return the length" API until the buffer is big
+// enough, so no path is ever cut short.
+template <typename Fill>
+std::string GrowingBuffer(Fill fill) {
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (int tries = 0; tries < 4; ++tries) {
+    const DWORD n = fill(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return "";
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(n + 1);
+  }
+  return "";
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ForceDirectories(std::string path) {
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  if (path.empty() || DirectoryExists(path)) return;
+  const std::string parent = ExtractFilePath(path);
+  // A drive ("C:") or a root needs no creating; stop when no shorter parent exists.
+  if (parent.size() < path.size() && !parent.empty()) ForceDirectories(parent);
+  CreateDirectoryA(path.c_str(), nullptr);
+}
+
+std::string ExtractFileName(const std::string& path) {
+  const auto cut = path.find_last_of("\\:");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string ExtractFilePath(const std::string& path) {
+  const auto cut = path.find_last_of("\\:");
+  return cut == std::string::npos ? "" : path.substr(0, cut + 1);
+}
+
+std::string WindowsFolder() {
+  std::string folder = GrowingBuffer([](char* b, DWORD n) { return GetWindowsDirectoryA(b, n); });
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string ShortPathName(const std::string& path) {
+  return GrowingBuffer(
+      [&](char* b, DWORD n) { return GetShortPathNameA(path.c_str(), b, n); });
+}
+
+std::string ProgramPath() {
+  // GetModuleFileNameA returns the buffer size when the name was cut.
+  std::vector<char> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return "";
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    if (buffer.size() > 65536) return "";
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace platform

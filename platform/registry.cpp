@@ -1,0 +1,127 @@
+#include "platform/registry.h"
+
+#include <vector>
+
+#include "platform/error.h"
+#include "platform/handle.h"
+
+namespace platform::registry {
+
+namespace {
+
+// A leading backslash names the same key below the root.
+std::string Relative(const std::string& path) {
+  return !path.empty() && path[0] == '\\' ? path.substr(1) : path;
+}
+
+KeyHandle Open(HKEY root, const std::string& path, bool create) {
+  HKEY key = nullptr;
+  const std::string sub = Relative(path);
+  LONG rc;
+  if (create) {
+    rc = RegCreateKeyExA(root, sub.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                         nullptr, &key, nullptr);
+  } else {
+    rc = RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &key);
+  }
+  return KeyHandle(rc == ERROR_SUCCESS ? key : nullptr);
+}
+
+void DeleteSubtree(HKEY parent, const std::string& name) {
+  {
+    HKEY raw = nullptr;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &raw) != ERROR_SUCCESS) return;
+    KeyHandle key(raw);
+    // Always enumerate index 0: each pass deletes the subkey it found.
+    for (;;) {
+      std::vector<char> buffer(256);
+      DWORD length = static_cast<DWORD>(buffer.size());
+      LONG rc = RegEnumKeyExA(key.get(), 0, buffer.data(), &length, nullptr, nullptr, nullptr,
+                              nullptr);
+      if (rc == ERROR_MORE_DATA) {
+        buffer.resize(32768);
+        length = static_cast<DWORD>(buffer.size());
+        rc = RegEnumKeyExA(key.get(), 0, buffer.data(), &length, nullptr, nullptr, nullptr,
+                           nullptr);
+      }
+      if (rc != ERROR_SUCCESS) break;
+      const std::string child(buffer.data(), length);
+      DeleteSubtree(key.get(), child);
+      // A subkey that could not be deleted would be found again forever.
+      HKEY probe = nullptr;
+      if (RegOpenKeyExA(key.get(), child.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
+        RegCloseKey(probe);
+        break;
+      }
+    }
+  }
+  RegDeleteKeyA(parent, name.c_str());
+}
+
+}  // namespace
+
+std::optional<HKEY> RootByName(const std::string& name) {
+  static const struct {
+    const char* name;
+    HKEY key;
+  } roots[] = {
+      {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},       {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+      {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},     {"HKEY_USERS", HKEY_USERS},
+      {"HKEY_PERFORMANCE_DATA", HKEY_PERFORMANCE_DATA}, {"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
+      {"HKEY_DYN_DATA", HKEY_DYN_DATA},
+  };
+  for (const auto& root : roots)
+    if (name == root.name) return root.key;
+  return std::nullopt;
+}
+
+std::string ReadString(HKEY root, const std::string& path, const std::string& name) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return "";
+  KeyHandle key(raw);
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    return "";
+  if (type != REG_SZ && type != REG_EXPAND_SZ)
+    throw AppError::Format("Invalid data type for '%s'", name);
+  std::string value(size, '\0');
+  // The value may grow between the two calls: ask again with the new size.
+  for (;;) {
+    size = static_cast<DWORD>(value.size());
+    const LONG rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(value.data()), &size);
+    if (rc == ERROR_MORE_DATA) {
+      value.resize(size);
+      continue;
+    }
+    if (rc != ERROR_SUCCESS) return "";
+    break;
+  }
+  value.resize(size);
+  const auto nul = value.find('\0');
+  if (nul != std::string::npos) value.resize(nul);
+  return value;
+}
+
+bool WriteString(HKEY root, const std::string& path, const std::string& name,
+                 const std::string& value, bool create) {
+  KeyHandle key = Open(root, path, create);
+  if (!key) return false;
+  const LONG rc = RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>(value.size() + 1));
+  if (rc != ERROR_SUCCESS) throw AppError::Format("Failed to set data for '%s'", name);
+  return true;
+}
+
+bool DeleteTree(HKEY root, const std::string& path) {
+  const std::string sub = Relative(path);
+  HKEY probe = nullptr;
+  if (sub.empty() || RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &probe) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(probe);
+  DeleteSubtree(root, sub);
+  return true;
+}
+
+}  // namespace platform::registry

@@ -1,0 +1,42 @@
+#include "reader/uReadMe.h"
+
+#include "reader/ids.h"
+
+namespace reader {
+
+namespace {
+
+platform::Form::Style ReaderStyle() {
+  platform::Form::Style s;
+  // A dialog border without system menu: only the buttons close it.
+  s.style = WS_POPUP | WS_CAPTION | WS_DLGFRAME;
+  s.exStyle = WS_EX_DLGMODALFRAME;
+  s.clientWidth = 385;
+  s.clientHeight = 412;
+  s.centred = true;
+  return s;
+}
+
+}  // namespace
+
+TfReadMe::TfReadMe()
+    : Form("TfReadMe", "Reader", ReaderStyle()),
+      Memo1(*this, ids::Memo1, {0, 0, 385, 377}),
+      button1(*this, ids::button1, "&OK", {302, 382, 75, 25}),
+      button2(*this, ids::button2, "&Decline", {219, 382, 75, 25}) {
+  button1.OnClick = [this] { Button1Click(); };
+  button2.OnClick = [this] { Button2Click(); };
+  SetDefaultButton(&button1);
+  SetCancelButton(&button2);
+}
+
+void TfReadMe::FormShow() { button1.Focus(); }
+
+void TfReadMe::Button1Click() {
+  Memo1.SetText("");
+  SetModalResult(1);
+}
+
+void TfReadMe::Button2Click() { SetModalResult(2); }
+
+}  // namespace reader

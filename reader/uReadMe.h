@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace reader {
+
+// The modal reader: a read-only text with two buttons. Its callers fill the
+// text, set the captions and visibility, show it and read the result:
+// 1 for button1, 2 for button2.
+class TfReadMe : public platform::Form {
+ public:
+  TfReadMe();
+
+  platform::Memo Memo1;
+  platform::Button button1;
+  platform::Button button2;
+
+ protected:
+  void FormShow() override;
+
+ private:
+  void Button1Click();
+  void Button2Click();
+};
+
+}  // namespace reader

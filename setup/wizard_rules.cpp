@@ -1,0 +1,57 @@
+#include "setup/wizard_rules.h"
+
+namespace setup {
+
+std::string SourceFolderOf(const std::string& programPath) {
+  const auto cut = programPath.find_last_of("\\:");
+  std::string folder = cut == std::string::npos ? "" : programPath.substr(0, cut + 1);
+  return WithoutTrailingBackslash(folder);
+}
+
+Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panelHeight) {
+  return {screenWidth / 2 - panelWidth / 2, screenHeight / 2 - panelHeight / 2};
+}
+
+std::string DefaultDestination(const std::string& line0) { return "C:\\Program Files" + line0; }
+
+std::vector<std::string> StartMenuChoices(const std::vector<std::string>& folderList) {
+  std::vector<std::string> choices;
+  for (std::size_t i = 2; i < folderList.size(); ++i) {
+    const std::string& entry = folderList[i];
+    choices.push_back(entry.size() >= 2 ? entry.substr(1, entry.size() - 2) : "");
+  }
+  return choices;
+}
+
+PageStep StepPage(Page active, Direction direction) {
+  // The first matching row applies; nothing else happens to the pages.
+  static const struct Row {
+    Direction direction;
+    Page from, to;
+    std::optional<bool> backEnabled;
+    const char* nextCaption;
+  } rows[] = {
+      {Direction::Forward, Page::ts1, Page::ts3, true, nullptr},
+      {Direction::Forward, Page::ts3, Page::ts4, std::nullopt, nullptr},
+      {Direction::Forward, Page::ts4, Page::ts5, std::nullopt, nullptr},
+      {Direction::Forward, Page::ts5, Page::ts8, std::nullopt, "&Install"},
+      {Direction::Back, Page::ts8, Page::ts5, std::nullopt, "&Next"},
+      {Direction::Back, Page::ts5, Page::ts4, std::nullopt, nullptr},
+      {Direction::Back, Page::ts4, Page::ts3, std::nullopt, nullptr},
+      {Direction::Back, Page::ts3, Page::ts1, false, nullptr},
+  };
+  for (const Row& row : rows) {
+    if (row.direction != direction || row.from != active) continue;
+    PageStep step{row.to, row.backEnabled, std::nullopt};
+    if (row.nextCaption) step.nextCaption = row.nextCaption;
+    return step;
+  }
+  return {active, std::nullopt, std::nullopt};
+}
+
+std::string WithoutTrailingBackslash(const std::string& folder) {
+  if (!folder.empty() && folder.back() == '\\') return folder.substr(0, folder.size() - 1);
+  return folder;
+}
+
+}  // namespace setup

@@ -1,0 +1,41 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// The wizard's rules that need no window: kept apart so they can be tested alone.
+namespace setup {
+
+// The program's folder: its path cut after the last "\" or ":", without a
+// trailing backslash. C:\DIST\SETUP.EXE gives C:\DIST, A:\SETUP.EXE gives A:.
+std::string SourceFolderOf(const std::string& programPath);
+
+struct Point {
+  int x, y;
+};
+// Where a panel stands when centred on the screen (integer halving).
+Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panelHeight);
+
+// "C:\Program Files" followed directly by script line 0.
+std::string DefaultDestination(const std::string& line0);
+
+// The Start Menu choices from a folder list: the first two entries (the
+// folder and its parent) are skipped and each other entry loses its first and
+// last character: "[Accessories]" gives "Accessories".
+std::vector<std::string> StartMenuChoices(const std::vector<std::string>& folderList);
+
+enum class Page { ts1, ts3, ts4, ts5, ts8 };
+enum class Direction { Forward, Back };
+
+// One step through the pages. Fields without a value stay as they are.
+struct PageStep {
+  Page page;
+  std::optional<bool> backEnabled;
+  std::optional<std::string> nextCaption;
+};
+PageStep StepPage(Page active, Direction direction);
+
+// The destination as the install uses it: one trailing backslash removed.
+std::string WithoutTrailingBackslash(const std::string& folder);
+
+}  // namespace setup

@@ -1,0 +1,96 @@
+#include "setup_run.h"
+
+#include <stdexcept>
+
+#include "driver.h"
+#include "setup/ids.h"
+
+namespace driver {
+
+namespace {
+
+void MakeFolders(const std::string& path) {
+  for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  CreateDirectoryA(path.c_str(), nullptr);
+}
+
+}  // namespace
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  MakeFolders(path.substr(0, path.find_last_of('\\')));
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
+  DWORD wrote = 0;
+  ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
+  CloseHandle(f);
+}
+
+std::string ReadFile(const std::string& path) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "";
+  std::string bytes(GetFileSize(f, nullptr), '\0');
+  DWORD got = 0;
+  ::ReadFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  CloseHandle(f);
+  bytes.resize(got);
+  return bytes;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {
+  MakeFolders(folder_);
+  if (!CopyFileA(SETUP_EXE, (folder_ + "\\setup.exe").c_str(), FALSE))
+    throw std::runtime_error(std::string("cannot copy ") + SETUP_EXE);
+}
+
+SetupRun::~SetupRun() {
+  if (info_.hProcess) {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
+  }
+}
+
+void SetupRun::AddFile(const std::string& name, const std::string& bytes) const {
+  WriteFile(folder_ + "\\" + name, bytes);
+}
+
+void SetupRun::Start(const std::string& workingFolder) {
+  const std::string program = folder_ + "\\setup.exe";
+  std::string commandLine = "\"" + program + "\"";
+  STARTUPINFOA startup{sizeof startup};
+  const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      cwd.c_str(), &startup, &info_))
+    throw std::runtime_error("cannot start " + program);
+}
+
+HWND SetupRun::Wizard() {
+  HWND wizard = WaitForTopLevel(Pid(), "TfSetup", "Setup Utility");
+  if (!wizard) return nullptr;
+  // The start-up has run once the first page names the product or an error box shows.
+  WaitUntil([&] {
+    for (HWND w : TopLevelWindows(Pid())) {
+      char cls[64] = {};
+      GetClassNameA(w, cls, sizeof cls);
+      if (std::string(cls) == "#32770") return true;
+    }
+    return Text(Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
+  });
+  return wizard;
+}
+
+bool SetupRun::WaitForExit(DWORD milliseconds) {
+  return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD SetupRun::ExitCode() const {
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+}  // namespace driver

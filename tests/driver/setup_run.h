@@ -1,0 +1,40 @@
+#pragma once
+// One run of the real setup.exe from a distribution folder of its own.
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+class SetupRun {
+ public:
+  // Makes the distribution folder (C:\dist\<name>) with a copy of setup.exe.
+  explicit SetupRun(const std::string& name);
+  ~SetupRun();
+  SetupRun(const SetupRun&) = delete;
+  SetupRun& operator=(const SetupRun&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+  // Writes a file into the distribution folder, bytes as given.
+  void AddFile(const std::string& name, const std::string& bytes) const;
+  // Starts setup.exe with the given working folder (default: the distribution folder).
+  void Start(const std::string& workingFolder = "");
+  DWORD Pid() const { return info_.dwProcessId; }
+  // The wizard window, once it shows its first page with the script read
+  // (or an error box); nullptr after the time-out.
+  HWND Wizard();
+  bool WaitForExit(DWORD milliseconds = 15000);
+  DWORD ExitCode() const;
+
+ private:
+  std::string folder_;
+  PROCESS_INFORMATION info_{};
+};
+
+// Writes a whole file; creates missing folders.
+void WriteFile(const std::string& path, const std::string& bytes);
+// A whole file, or "" when it cannot be read.
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+
+}  // namespace driver
