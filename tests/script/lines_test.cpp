@@ -27,6 +27,7 @@ TEST(SplitLines, SplitsAtCrLfOnlyAndKeepsOtherBytes) {
       {__LINE__, "a\nb\rc\r", {"a\nb\rc\r"}},
       {__LINE__, "a\n\r\nb", {"a\n", "b"}},
       {__LINE__, "a\r\r\nb", {"a\r", "b"}},
+      {__LINE__, "a\r\n\r", {"a", "\r"}},
       {__LINE__, std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
   };
   for (const Case& c : cases) {

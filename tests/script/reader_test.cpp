@@ -24,48 +24,32 @@ Strings ReadList(const Lines& script, std::string_view marker) {
 TEST(ReadListSection, CopiesTheSectionWithItsChanges) {
   struct Case {
     int line;
-    Lines script;
     std::string_view marker;
+    Lines script;
     Strings expected;
   };
+  // clang-format off
   const Case cases[] = {
-      // Lookup: the first marker wins, even a content line of another
-      // section; case and blanks must match exactly.
-      {__LINE__, {":files", "a", ":", ":files", "b", ":"}, ":files", {"", "a"}},
-      {__LINE__,
-       {":Files", "a", ":", ":files ", "b", ":"},
-       ":files",
-       kUntouched},
-      {__LINE__, {":exe", ":files", "a", ":"}, ":files", {"", "a"}},
-      {__LINE__, {}, ":files", kUntouched},
+      // The first marker wins, even as a content line of another section;
+      // case and blanks must match exactly.
+      {__LINE__, ":files", {":files", "a", ":", ":files", "b", ":"}, {"", "a"}},
+      {__LINE__, ":files", {":exe", ":files", "a", ":"}, {"", "a"}},
+      {__LINE__, ":files", {":Files", "a", ":", ":files ", "b", ":"}, kUntouched},
+      {__LINE__, ":files", {}, kUntouched},
       // A ":" right after the marker: empty list, later lines not read.
-      {__LINE__, {":reg", ":", "a", ":"}, ":reg", {}},
-      {__LINE__, {":files", ":", "a"}, ":files", {""}},
-      // ":files": empty first entry, "-" becomes ":", "-" never ends it,
-      // empty lines skipped, ":" lines kept.
-      {__LINE__,
-       {":files", "a.exe", "-install", "-", ":"},
-       ":files",
-       {"", "a.exe", ":install", ":"}},
-      {__LINE__,
-       {":files", "-", "", ":win", "b-", ":"},
-       ":files",
-       {"", ":", ":win", "b-"}},
-      {__LINE__,
-       {":ini", "-win.ini", "", ">k", ":"},
-       ":ini",
-       {":win.ini", ">k"}},
-      // ":keep": ASCII letters only are lowered.
-      {__LINE__,
-       {":keep", "README_1.TXT", "@[Z]\xC4", ":"},
-       ":keep",
-       {"readme_1.txt", "@[z]\xC4"}},
-      // Other sections are copied as written, blanks and empty lines too.
-      {__LINE__,
-       {":exe", "-Prog", "", " A ", ":"},
-       ":exe",
-       {"-Prog", "", " A "}},
+      {__LINE__, ":reg", {":reg", ":", "a", ":"}, {}},
+      {__LINE__, ":files", {":files", ":", "a"}, {""}},
+      // ":files" and ":ini": "-" becomes ":" and never ends the section;
+      // empty lines are skipped. ":files" starts with an empty entry.
+      {__LINE__, ":files", {":files", "a.exe", "-install", "-", ":"}, {"", "a.exe", ":install", ":"}},
+      {__LINE__, ":files", {":files", "", ":win", "b-", ":"}, {"", ":win", "b-"}},
+      {__LINE__, ":ini", {":ini", "-win.ini", "", ">k", ":"}, {":win.ini", ">k"}},
+      // ":keep": only ASCII letters are lowered.
+      {__LINE__, ":keep", {":keep", "README_1.TXT", "@[Z]\xC4", ":"}, {"readme_1.txt", "@[z]\xC4"}},
+      // Other sections are copied as written.
+      {__LINE__, ":exe", {":exe", "-Prog", "", " A ", ":"}, {"-Prog", "", " A "}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     testing::ScopedTrace trace(__FILE__, c.line, c.marker);
     EXPECT_EQ(ReadList(c.script, c.marker), c.expected);
@@ -82,40 +66,25 @@ TEST(ReadListSection, UnclosedSectionThrows) {
 }
 
 TEST(ReadListSection, OnlyCrLfEndsALine) {
-  const std::string lines[] = {"\\Tool", "Tool", "Tool", ":keep", "A", ":"};
-  const auto join = [&](std::string_view end) {
-    std::string text;
-    for (const std::string& line : lines) text += line + std::string(end);
-    return text;
-  };
-  const std::string crlf = join("\r\n");
-  const std::string no_final_end = crlf.substr(0, crlf.size() - 2);
+  const std::string crlf = "\\T\r\nT\r\nT\r\n:keep\r\nA\r\n:\r\n";
+  const std::string lf = "\\T\nT\nT\n:keep\nA\n:\n";
+  const std::string cr = "\\T\rT\rT\r:keep\rA\r:\r";
   EXPECT_EQ(ReadList(SplitLines(crlf), ":keep"), Strings{"a"});
-  EXPECT_EQ(ReadList(SplitLines(no_final_end), ":keep"), Strings{"a"});
-  EXPECT_EQ(ReadList(SplitLines(join("\n")), ":keep"), kUntouched);
-  EXPECT_EQ(ReadList(SplitLines(join("\r")), ":keep"), kUntouched);
+  EXPECT_EQ(ReadList(SplitLines(crlf.substr(0, crlf.size() - 2)), ":keep"),
+            Strings{"a"});
+  EXPECT_EQ(ReadList(SplitLines(lf), ":keep"), kUntouched);
+  EXPECT_EQ(ReadList(SplitLines(cr), ":keep"), kUntouched);
   EXPECT_EQ(ReadList(SplitLines(":keep\r\nA\nB\r\n:"), ":keep"),
             Strings{"a\nb"});
 }
 
 TEST(ReadValueSection, ReturnsTheLinesAfterTheMarker) {
-  struct Case {
-    int line;
-    Lines script;
-    std::string_view marker;
-    std::size_t n;
-    Strings expected;
-  };
-  const Case cases[] = {
-      {__LINE__, {"x"}, ":extra", 2, {"", ""}},
-      {__LINE__, {":extra", "f", "d", "x", ":"}, ":extra", 2, {"f", "d"}},
-      {__LINE__, {":run", ":", ":run", "b"}, ":run", 1, {":"}},
-      {__LINE__, {":Run", "a", ":run", " b "}, ":run", 1, {" b "}},
-  };
-  for (const Case& c : cases) {
-    testing::ScopedTrace trace(__FILE__, c.line, c.marker);
-    EXPECT_EQ(ReadValueSection(c.script, c.marker, c.n), c.expected);
-  }
+  EXPECT_EQ(ReadValueSection({"x"}, ":extra", 2), (Strings{"", ""}));
+  EXPECT_EQ(ReadValueSection({":extra", "f", "d", "x"}, ":extra", 2),
+            (Strings{"f", "d"}));
+  EXPECT_EQ(
+      ReadValueSection({":Run", "a", ":run", ":", ":run", "b"}, ":run", 1),
+      Strings{":"});
   EXPECT_TRUE(ThrowsListIndexError([] {
     ReadValueSection({"h", ":run"}, ":run", 1);
   }));
