@@ -71,11 +71,11 @@ void ReadListSection(const Lines& script, std::string_view marker,
 std::vector<std::string> ReadValueSection(const Lines& script,
                                           std::string_view marker,
                                           std::size_t n) {
-  const std::optional<std::size_t> at = FindMarker(script, marker);
-  if (!at) return std::vector<std::string>(n);
+  const std::optional<std::size_t> found = FindMarker(script, marker);
+  if (!found) return std::vector<std::string>(n);
   std::vector<std::string> values;
   values.reserve(n);
-  for (std::size_t k = 1; k <= n; ++k) values.push_back(script.at(*at + k));
+  for (std::size_t k = 1; k <= n; ++k) values.push_back(script.at(*found + k));
   return values;
 }
 
