@@ -1,0 +1,36 @@
+// The marker lines of the install script. Markers are whole lines, compared
+// exactly: case-sensitive, no trimming.
+#pragma once
+
+#include <string_view>
+
+namespace script::marker {
+
+// List sections, closed by a line that is just ":".
+inline constexpr std::string_view kFiles = ":files";
+inline constexpr std::string_view kKeep = ":keep";
+inline constexpr std::string_view kSystemIni = ":system.ini";
+inline constexpr std::string_view kIni = ":ini";
+inline constexpr std::string_view kReg = ":reg";
+inline constexpr std::string_view kReg1 = ":reg1";
+inline constexpr std::string_view kRegAdd = ":regadd";
+inline constexpr std::string_view kRegRemove = ":regremove";
+inline constexpr std::string_view kDelReg = ":delreg";
+inline constexpr std::string_view kUnin = ":unin";
+inline constexpr std::string_view kExe = ":exe";
+
+// Value sections: the line(s) right after the marker.
+inline constexpr std::string_view kRun = ":run";
+inline constexpr std::string_view kExtra = ":extra";  // two lines
+inline constexpr std::string_view kExit = ":exit";
+inline constexpr std::string_view kRunServices = ":runservices";
+inline constexpr std::string_view kRunStart = ":runstart";
+inline constexpr std::string_view kWindow = ":window";
+
+// Flag section: present or not.
+inline constexpr std::string_view kReboot = ":reboot";
+
+// Ends a list section.
+inline constexpr std::string_view kSectionEnd = ":";
+
+}  // namespace script::marker

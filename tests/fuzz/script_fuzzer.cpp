@@ -1,0 +1,74 @@
+// Feeds arbitrary bytes through everything that reads an install script, as
+// the wizard and the install pass would. ListIndexError is the script's own
+// failure and is expected; anything else (a crash, a sanitizer report, another
+// exception, a broken round trip) is a bug.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "script/lines.h"
+#include "script/markers.h"
+#include "script/reader.h"
+#include "script/sections.h"
+#include "script/unscramble.h"
+#include "script/version.h"
+
+namespace {
+
+using namespace script;
+
+template <typename Read>
+void TryRead(Read&& read) {
+  try {
+    read();
+  } catch (const ListIndexError&) {
+  }
+}
+
+void Require(bool holds) {
+  if (!holds) std::abort();
+}
+
+constexpr std::string_view kListMarkers[] = {
+    marker::kFiles,  marker::kKeep, marker::kSystemIni, marker::kIni,
+    marker::kReg,    marker::kReg1, marker::kRegAdd,    marker::kRegRemove,
+    marker::kDelReg, marker::kUnin, marker::kExe};
+constexpr std::string_view kOneLineMarkers[] = {
+    marker::kRun, marker::kExit, marker::kRunServices, marker::kRunStart,
+    marker::kWindow};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  Lines script = SplitLines(text);
+  Require(SplitLines(JoinLines(script)) == script);
+
+  if (IsScrambled(script)) {
+    const Lines scrambled = script;
+    Unscramble(script);
+    Require(Scramble(script) == scrambled);
+  }
+
+  TryRead([&] { FindVersion(script); });
+  TryRead([&] { FindWindowTitle(script); });
+  TryRead([&] { ReadSections(script); });
+  for (std::string_view marker : kListMarkers) {
+    Lines target;
+    TryRead([&] {
+      ReadListSection(script, marker, target);
+      Require(marker != marker::kFiles || target.empty() ||
+              target.at(0).empty());
+    });
+  }
+  for (std::string_view marker : kOneLineMarkers) {
+    TryRead([&] { Require(ReadValueSection(script, marker, 1).size() == 1); });
+  }
+  TryRead([&] {
+    Require(ReadValueSection(script, marker::kExtra, 2).size() == 2);
+  });
+  ReadFlagSection(script, marker::kReboot);
+  return 0;
+}
