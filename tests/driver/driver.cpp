@@ -97,11 +97,15 @@ bool Enabled(HWND window) { return IsWindowEnabled(window) != 0; }
 bool Checked(HWND checkBox) { return SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 std::vector<std::string> ComboItems(HWND combo) {
+  // Item texts cross the process boundary as UTF-16; ask for them that way.
   std::vector<std::string> items;
-  const auto count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    std::string item(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-    item.resize(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+    std::wstring wide(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+    wide.resize(static_cast<size_t>(SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()))));
+    std::string item(wide.size() * 2 + 1, '\0');
+    item.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        item.data(), static_cast<int>(item.size()), nullptr, nullptr)));
     items.push_back(item);
   }
   return items;
@@ -110,7 +114,8 @@ std::vector<std::string> ComboItems(HWND combo) {
 int ProgressPosition(HWND bar) { return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)); }
 
 void PressKey(HWND window, WORD key) {
-  GUITHREADINFO info{sizeof info};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
   HWND target = info.hwndFocus ? info.hwndFocus : window;
   PostMessageA(target, WM_KEYDOWN, key, 1);

@@ -61,7 +61,8 @@ void SetupRun::AddFile(const std::string& name, const std::string& bytes) const 
 void SetupRun::Start(const std::string& workingFolder) {
   const std::string program = folder_ + "\\setup.exe";
   std::string commandLine = "\"" + program + "\"";
-  STARTUPINFOA startup{sizeof startup};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
   const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       cwd.c_str(), &startup, &info_))

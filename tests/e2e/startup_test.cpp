@@ -1,0 +1,145 @@
+// The wizard's start-up, driven from outside through its windows.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "script/lines.h"
+#include "script/unscramble.h"
+#include "setup/ids.h"
+#include "setup_run.h"
+
+namespace {
+
+using namespace driver;
+namespace ids = setup::ids;
+
+std::string Script(std::initializer_list<std::string> lines) { return script::JoinLines(script::Lines(lines)); }
+
+void SetProgramsFolder(const std::string& folder) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                            0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, "Programs", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                 static_cast<DWORD>(folder.size() + 1));
+  RegCloseKey(key);
+}
+
+struct Shown {
+  std::string title, version, welcome, destination, startMenu;
+};
+
+Shown Read(HWND wizard) {
+  return {Text(Child(wizard, ids::Label4)), Text(Child(wizard, ids::Label7)), Text(Child(wizard, ids::Label10)),
+          Text(Child(wizard, ids::d)), Text(Child(wizard, ids::smenu))};
+}
+
+TEST(Startup, ClearScriptFillsTheWizard) {
+  SetupRun run("clear");
+  run.AddFile("setup.ini", Script({"\\Marrowgate", "Marrowgate Tools", "Marrowgate 2", "Version", "2.5", ":files", ":"}));
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  const Shown shown = Read(wizard);
+  EXPECT_EQ(shown.title, "Marrowgate 2");
+  EXPECT_EQ(shown.version, "2.5");
+  EXPECT_EQ(shown.welcome, "Setup will install Marrowgate 2");
+  EXPECT_EQ(shown.destination, "C:\\Program Files\\Marrowgate");
+  EXPECT_EQ(shown.startMenu, "Marrowgate Tools");
+  EXPECT_EQ(Text(wizard), "Setup Utility");
+  EXPECT_TRUE(IsZoomed(wizard));
+  EXPECT_FALSE(Enabled(Child(wizard, ids::button3)));
+  EXPECT_TRUE(Enabled(Child(wizard, ids::Button2)));
+  EXPECT_EQ(Text(Child(wizard, ids::Button2)), "&Next");
+  EXPECT_TRUE(Visible(Child(wizard, ids::ts1)));
+  EXPECT_FALSE(Visible(Child(wizard, ids::ts3)));
+  EXPECT_FALSE(Visible(Child(wizard, ids::Label4)));
+}
+
+TEST(Startup, ScrambledScriptIsReadAsClearText) {
+  SetupRun run("scrambled");
+  const script::Lines clear{"\\Quorvane", "Quorvane", "Quorvane Suite", "", "version", "3.1"};
+  run.AddFile("setup.ini", script::JoinLines(script::Scramble(clear)));
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  const Shown shown = Read(wizard);
+  EXPECT_EQ(shown.title, "Quorvane Suite");
+  EXPECT_EQ(shown.version, "3.1");
+  EXPECT_EQ(shown.destination, "C:\\Program Files\\Quorvane");
+  EXPECT_EQ(shown.startMenu, "Quorvane");
+}
+
+TEST(Startup, WithoutVersionLineShowsUnknown) {
+  SetupRun run("noversion");
+  run.AddFile("setup.ini", Script({"Tools", "Group", "Title"}));
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  EXPECT_EQ(Text(Child(wizard, ids::Label7)), "unknown");
+  EXPECT_EQ(Text(Child(wizard, ids::d)), "C:\\Program FilesTools");
+}
+
+TEST(Startup, StartMenuChoicesComeFromTheProgramsFolder) {
+  const std::string programs = "C:\\menu\\Programs";
+  CreateDirectoryA("C:\\menu", nullptr);
+  CreateDirectoryA(programs.c_str(), nullptr);
+  for (const char* sub : {"StartUp", "accessories", "Hidden", "System"})
+    CreateDirectoryA((programs + "\\" + sub).c_str(), nullptr);
+  SetFileAttributesA((programs + "\\Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesA((programs + "\\System").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  SetProgramsFolder(programs);
+
+  SetupRun run("menu");
+  run.AddFile("setup.ini", Script({"\\App", "Not There Yet", "App"}));
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  EXPECT_EQ(ComboItems(Child(wizard, ids::smenu)), (std::vector<std::string>{"accessories", "StartUp"}));
+  EXPECT_EQ(Text(Child(wizard, ids::smenu)), "Not There Yet");
+}
+
+TEST(Startup, MissingScriptShowsTheErrorAndKeepsDesignTexts) {
+  SetupRun run("missing");
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  const MessageBoxView box = WaitForMessageBox(run.Pid());
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.text, "Cannot open file " + run.Folder() + "\\setup.ini");
+  EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+  const Shown shown = Read(wizard);
+  EXPECT_EQ(shown.title, "Label4");
+  EXPECT_EQ(shown.version, "1.00");
+  EXPECT_EQ(shown.welcome, "Setup will install:");
+  EXPECT_EQ(shown.destination, "");
+  PressButton(box.handle, "OK");
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.handle); }));
+  // The wizard stays as it stood and still answers.
+  Click(Child(wizard, ids::Button1));
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST(Startup, ShortScriptStopsAtTheMissingLine) {
+  SetupRun run("short");
+  run.AddFile("setup.ini", Script({"\\Two", "Lines"}));
+  run.Start();
+  ASSERT_TRUE(run.Wizard());
+  const MessageBoxView box = WaitForMessageBox(run.Pid());
+  EXPECT_EQ(box.text, "List index out of bounds");
+  EXPECT_EQ(Text(Child(run.Wizard(), ids::d)), "");
+}
+
+TEST(Startup, ProgramsFolderThatDoesNotExistStopsBeforeTheChoices) {
+  SetProgramsFolder("C:\\no\\such\\folder");
+  SetupRun run("nofolder");
+  run.AddFile("setup.ini", Script({"\\App", "Group", "App"}));
+  run.Start();
+  HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  const MessageBoxView box = WaitForMessageBox(run.Pid());
+  EXPECT_EQ(box.text, "Cannot open folder C:\\no\\such\\folder");
+  EXPECT_EQ(Text(Child(wizard, ids::d)), "C:\\Program Files\\App");
+  EXPECT_EQ(Text(Child(wizard, ids::smenu)), "");
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "setup/wizard_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace setup {
+namespace {
+
+TEST(SourceFolder, CutsAfterTheLastSeparator) {
+  EXPECT_EQ(SourceFolderOf("C:\\DIST\\SETUP.EXE"), "C:\\DIST");
+  EXPECT_EQ(SourceFolderOf("A:\\SETUP.EXE"), "A:");
+  EXPECT_EQ(SourceFolderOf("A:SETUP.EXE"), "A:");
+  EXPECT_EQ(SourceFolderOf("\\\\server\\share\\dist\\setup.exe"), "\\\\server\\share\\dist");
+  EXPECT_EQ(SourceFolderOf("setup.exe"), "");
+}
+
+TEST(Panel, CentredByIntegerHalving) {
+  const Point p800 = CentredOrigin(800, 600, 329, 161);
+  EXPECT_EQ(p800.x, 236);
+  EXPECT_EQ(p800.y, 220);
+  const Point p640 = CentredOrigin(640, 480, 329, 161);
+  EXPECT_EQ(p640.x, 156);
+  EXPECT_EQ(p640.y, 160);
+}
+
+TEST(Defaults, DestinationJoinsLineZeroWithoutSeparator) {
+  EXPECT_EQ(DefaultDestination("\\Tools"), "C:\\Program Files\\Tools");
+  EXPECT_EQ(DefaultDestination("Tools"), "C:\\Program FilesTools");
+}
+
+TEST(Defaults, StartMenuChoicesSkipTheFirstTwoEntries) {
+  EXPECT_EQ(StartMenuChoices({"[.]", "[..]", "[Accessories]", "[StartUp]"}),
+            (std::vector<std::string>{"Accessories", "StartUp"}));
+  EXPECT_EQ(StartMenuChoices({"[a]", "[b]"}), std::vector<std::string>{});
+  // Never reads outside an entry, however short.
+  EXPECT_EQ(StartMenuChoices({"[.]", "[..]", "x", "[]"}), (std::vector<std::string>{"", ""}));
+}
+
+TEST(Pages, ForwardAndBackThroughAllPages) {
+  const Page order[] = {Page::ts1, Page::ts3, Page::ts4, Page::ts5, Page::ts8};
+  for (int i = 0; i + 1 < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(StepPage(order[i], Direction::Forward).page, order[i + 1]);
+    EXPECT_EQ(StepPage(order[i + 1], Direction::Back).page, order[i]);
+  }
+}
+
+TEST(Pages, EndsDoNotMove) {
+  const PageStep last = StepPage(Page::ts8, Direction::Forward);
+  EXPECT_EQ(last.page, Page::ts8);
+  EXPECT_FALSE(last.backEnabled);
+  EXPECT_FALSE(last.nextCaption);
+  const PageStep first = StepPage(Page::ts1, Direction::Back);
+  EXPECT_EQ(first.page, Page::ts1);
+  EXPECT_FALSE(first.backEnabled);
+}
+
+TEST(Pages, BackButtonAndCaptionChangeOnlyAtTheEnds) {
+  EXPECT_EQ(StepPage(Page::ts1, Direction::Forward).backEnabled, true);
+  EXPECT_EQ(StepPage(Page::ts3, Direction::Back).backEnabled, false);
+  EXPECT_EQ(StepPage(Page::ts5, Direction::Forward).nextCaption, "&Install");
+  EXPECT_EQ(StepPage(Page::ts8, Direction::Back).nextCaption, "&Next");
+  for (Page middle : {Page::ts3, Page::ts4}) {
+    EXPECT_FALSE(StepPage(middle, Direction::Forward).backEnabled);
+    EXPECT_FALSE(StepPage(middle, Direction::Forward).nextCaption);
+  }
+}
+
+TEST(Destination, OneTrailingBackslashRemoved) {
+  EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools\\"), "C:\\Tools");
+  EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools\\\\"), "C:\\Tools\\");
+  EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools"), "C:\\Tools");
+  EXPECT_EQ(WithoutTrailingBackslash(""), "");
+}
+
+}  // namespace
+}  // namespace setup
