@@ -35,7 +35,7 @@ TEST(Defaults, StartMenuChoicesSkipTheFirstTwoEntries) {
   EXPECT_EQ(StartMenuChoices({"[.]", "[..]", "x", "[]"}), (std::vector<std::string>{"", ""}));
 }
 
-TEST(Pages, ForwardAndBackThroughAllPages) {
+TEST(PageStep, ForwardAndBackThroughAllPages) {
   const Page order[] = {Page::ts1, Page::ts3, Page::ts4, Page::ts5, Page::ts8};
   for (int i = 0; i + 1 < 5; ++i) {
     SCOPED_TRACE(i);
@@ -44,7 +44,7 @@ TEST(Pages, ForwardAndBackThroughAllPages) {
   }
 }
 
-TEST(Pages, EndsDoNotMove) {
+TEST(PageStep, EndsDoNotMove) {
   const PageStep last = StepPage(Page::ts8, Direction::Forward);
   EXPECT_EQ(last.page, Page::ts8);
   EXPECT_FALSE(last.backEnabled);
@@ -54,7 +54,7 @@ TEST(Pages, EndsDoNotMove) {
   EXPECT_FALSE(first.backEnabled);
 }
 
-TEST(Pages, BackButtonAndCaptionChangeOnlyAtTheEnds) {
+TEST(PageStep, BackButtonAndCaptionChangeOnlyAtTheEnds) {
   EXPECT_EQ(StepPage(Page::ts1, Direction::Forward).backEnabled, true);
   EXPECT_EQ(StepPage(Page::ts3, Direction::Back).backEnabled, false);
   EXPECT_EQ(StepPage(Page::ts5, Direction::Forward).nextCaption, "&Install");

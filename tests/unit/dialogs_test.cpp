@@ -1,0 +1,152 @@
+// The message dialog and the reader, shown for real and answered from another
+// thread through their windows, as a user's keys and clicks would.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <thread>
+
+#include "driver.h"
+#include "platform/application.h"
+#include "platform/message_dialog.h"
+#include "reader/ids.h"
+#include "reader/uReadMe.h"
+
+namespace {
+
+using namespace driver;
+using platform::Buttons;
+using platform::DialogType;
+
+platform::Application& App() {
+  static platform::Application app;
+  return app;
+}
+
+// Runs `answer` on another thread while `show` runs the modal loop here.
+template <typename Show>
+auto WhileAnswering(std::function<void()> answer, Show show) {
+  std::thread helper(std::move(answer));
+  auto result = show();
+  helper.join();
+  return result;
+}
+
+MessageBoxView WaitForBox() { return WaitForMessageBox(GetCurrentProcessId()); }
+
+struct BoxCase {
+  DialogType type;
+  unsigned buttons;
+  const char* caption;
+  std::vector<std::string> captions;
+  int enter, esc;
+};
+
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.caption; }
+
+class MessageDialog : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(MessageDialog, CaptionButtonsAndKeys) {
+  App();
+  const BoxCase& c = GetParam();
+  MessageBoxView seen;
+  const int enter = WhileAnswering(
+      [&] {
+        seen = WaitForBox();
+        PressKey(seen.handle, VK_RETURN);
+      },
+      [&] { return platform::MessageDlg("Some text", c.type, c.buttons); });
+  EXPECT_EQ(seen.caption, c.caption);
+  EXPECT_EQ(seen.text, "Some text");
+  EXPECT_EQ(seen.buttons, c.captions);
+  EXPECT_TRUE(seen.hasIcon);
+  EXPECT_EQ(enter, c.enter);
+  const int esc = WhileAnswering(
+      [&] { PressKey(WaitForBox().handle, VK_ESCAPE); },
+      [&] { return platform::MessageDlg("Some text", c.type, c.buttons); });
+  EXPECT_EQ(esc, c.esc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, MessageDialog,
+    ::testing::Values(
+        BoxCase{DialogType::Warning, Buttons::OK, "Warning", {"OK"}, 1, 1},
+        BoxCase{DialogType::Error, Buttons::OK, "Error", {"OK"}, 1, 1},
+        BoxCase{DialogType::Information, Buttons::OK | Buttons::Cancel, "Information", {"OK", "Cancel"}, 1, 2},
+        BoxCase{DialogType::Confirmation, Buttons::Yes | Buttons::No, "Confirm", {"&Yes", "&No"}, 6, 7},
+        BoxCase{DialogType::Warning, Buttons::Yes | Buttons::No | Buttons::Cancel, "Warning",
+                {"&Yes", "&No", "Cancel"}, 6, 2}),
+    [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.caption) + std::to_string(info.index); });
+
+TEST(MessageDialogButtons, EachButtonGivesItsResult) {
+  App();
+  const unsigned all = Buttons::Yes | Buttons::No | Buttons::OK | Buttons::Cancel;
+  for (const auto& [caption, result] : std::vector<std::pair<std::string, int>>{
+           {"&Yes", 6}, {"&No", 7}, {"OK", 1}, {"Cancel", 2}}) {
+    SCOPED_TRACE(caption);
+    const int got = WhileAnswering([&, caption = caption] { PressButton(WaitForBox().handle, caption); },
+                                   [&] { return platform::MessageDlg("?", DialogType::Confirmation, all); });
+    EXPECT_EQ(got, result);
+  }
+}
+
+// The application object must exist before any form.
+struct WithApplication {
+  WithApplication() { App(); }
+};
+
+class Reader : public ::testing::Test, WithApplication {
+ protected:
+  HWND WaitForReader() { return WaitForTopLevel(GetCurrentProcessId(), "TfReadMe", "Reader"); }
+  reader::TfReadMe fReadMe;
+};
+
+TEST_F(Reader, EnterRightAfterOpeningAcceptsAndEmptiesTheText) {
+  fReadMe.Memo1.SetText("line one\r\nline two");
+  const int result = WhileAnswering([&] { PressKey(WaitForReader(), VK_RETURN); },
+                                    [&] { return fReadMe.ShowModal(); });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(fReadMe.Memo1.Text(), "");
+  EXPECT_FALSE(fReadMe.Visible());
+}
+
+TEST_F(Reader, EscDeclinesAndKeepsTheText) {
+  fReadMe.Memo1.SetText("terms");
+  const int result = WhileAnswering([&] { PressKey(WaitForReader(), VK_ESCAPE); },
+                                    [&] { return fReadMe.ShowModal(); });
+  EXPECT_EQ(result, 2);
+  EXPECT_EQ(fReadMe.Memo1.Text(), "terms");
+}
+
+TEST_F(Reader, WithDeclineHiddenEscDoesNothing) {
+  fReadMe.button2.SetVisible(false);
+  fReadMe.Memo1.SetText("readme");
+  std::string textAfterEsc;
+  bool openAfterEsc = false;
+  const int result = WhileAnswering(
+      [&] {
+        HWND window = WaitForReader();
+        PressKey(window, VK_ESCAPE);
+        Sleep(300);
+        openAfterEsc = Visible(window);
+        Click(Child(window, reader::ids::button1));
+      },
+      [&] { return fReadMe.ShowModal(); });
+  EXPECT_TRUE(openAfterEsc);
+  EXPECT_EQ(result, 1);
+}
+
+TEST_F(Reader, LooksAsDesigned) {
+  RECT client;
+  GetClientRect(fReadMe.Handle(), &client);
+  EXPECT_EQ(client.right, 385);
+  EXPECT_EQ(client.bottom, 412);
+  const LONG style = GetWindowLongA(fReadMe.Handle(), GWL_STYLE);
+  EXPECT_FALSE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(GetWindowLongA(fReadMe.Memo1.Handle(), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongA(fReadMe.Memo1.Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(fReadMe.button1.Text(), "&OK");
+  EXPECT_EQ(fReadMe.button2.Text(), "&Decline");
+}
+
+}  // namespace
