@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "install/ids.h"
+#include "platform/message_dialog.h"
 
 namespace install {
 
@@ -41,18 +42,17 @@ void TfCopy::FormDestroy() {
   if (comReady_) CoUninitialize();
 }
 
-void TfCopy::FormActivate() {
-  // One pass per program run: a dialog of the pass that closes activates the
-  // window again.
-  if (session_.InstallStarted) return;
-  session_.InstallStarted = true;
-  progress.SetPosition(100);
-  tClose.SetEnabled(true);
-}
-
 void TfCopy::tCloseTimer() {
   tClose.SetEnabled(false);
   Close();
+}
+
+void TfCopy::SetStatus(const std::string& text) { Label1.SetText(text); }
+void TfCopy::SetProgress(int position) { progress.SetPosition(position); }
+void TfCopy::Repaint() { RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+void TfCopy::Tell(const std::string& text) {
+  platform::MessageDlg(text, platform::DialogType::Confirmation, platform::OK);
 }
 
 }  // namespace install

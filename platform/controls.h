@@ -35,6 +35,8 @@ class Control {
   virtual void Command(int /*code*/) {}
   // Labels and check boxes draw on their parent's background.
   virtual bool PaintsOnParent() const { return false; }
+  // Push buttons take Enter while they have the focus.
+  virtual bool IsPushButton() const { return false; }
   COLORREF TextColor() const { return color_; }
 
  protected:
@@ -64,6 +66,7 @@ class Button : public Control {
   Button(Container& parent, int id, const std::string& caption, const Bounds& b);
   std::function<void()> OnClick;
   void Command(int code) override;
+  bool IsPushButton() const override { return true; }
   // Presses the button as a click does, when it is shown and enabled.
   void Click();
 };

@@ -156,7 +156,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // Enter presses the focused push button, else the default button.
       HWND focus = GetFocus();
       Control* c = focus ? ControlById(GetDlgCtrlID(focus)) : nullptr;
-      if (c && dynamic_cast<Button*>(c) && c->Handle() == focus) return MAKELRESULT(c->Id(), DC_HASDEFID);
+      if (c && c->IsPushButton() && c->Handle() == focus) return MAKELRESULT(c->Id(), DC_HASDEFID);
       if (default_) return MAKELRESULT(default_->Id(), DC_HASDEFID);
       return 0;
     }

@@ -60,4 +60,8 @@ Lines SplitLines(std::string_view text);
 // The saved form: every line followed by CR LF, the last one too.
 std::string JoinLines(const Lines& lines);
 
+// Lower case for A-Z only: the case of bytes from 0x80 up depends on the
+// code page.
+std::string LowerAscii(std::string text);
+
 }  // namespace script

@@ -17,14 +17,6 @@ CopyChange ChangeFor(std::string_view marker) {
   return CopyChange::kNone;
 }
 
-// ASCII only: the case of bytes from 0x80 up depends on the code page.
-std::string LowerAscii(std::string line) {
-  for (char& c : line) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return line;
-}
-
 void CopyLine(std::string line, CopyChange change, Lines& target) {
   switch (change) {
     case CopyChange::kNone:

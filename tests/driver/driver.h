@@ -32,6 +32,9 @@ std::string Text(HWND window);
 void SetText(HWND window, const std::string& text);
 // Posts the click, so that a modal window it opens does not block the driver.
 void Click(HWND button);
+// Clicks and waits until the button's window has handled the click (it must
+// not open a modal window).
+void Press(HWND button);
 bool Visible(HWND window);
 bool Enabled(HWND window);
 bool Checked(HWND checkBox);

@@ -70,6 +70,7 @@ void SetupRun::Start(const std::string& workingFolder) {
 }
 
 HWND SetupRun::Wizard() {
+  if (wizard_) return wizard_;
   HWND wizard = WaitForTopLevel(Pid(), "TfSetup", "Setup Utility");
   if (!wizard) return nullptr;
   // The start-up has run once the first page names the product or an error box shows.
@@ -81,7 +82,15 @@ HWND SetupRun::Wizard() {
     }
     return Text(Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
   });
-  return wizard;
+  return wizard_ = wizard;
+}
+
+void SetupRun::Install(const std::string& destination) {
+  HWND wizard = Wizard();
+  if (!wizard) throw std::runtime_error("no wizard");
+  SetText(Child(wizard, setup::ids::d), destination);
+  for (int page = 0; page < 4; ++page) Press(Child(wizard, setup::ids::Button2));
+  Click(Child(wizard, setup::ids::Button2));
 }
 
 bool SetupRun::WaitForExit(DWORD milliseconds) {

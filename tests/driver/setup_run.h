@@ -23,11 +23,14 @@ class SetupRun {
   // The wizard window, once it shows its first page with the script read
   // (or an error box); nullptr after the time-out.
   HWND Wizard();
+  // Types the destination, steps to the last page and presses Install.
+  void Install(const std::string& destination);
   bool WaitForExit(DWORD milliseconds = 15000);
   DWORD ExitCode() const;
 
  private:
   std::string folder_;
+  HWND wizard_ = nullptr;
   PROCESS_INFORMATION info_{};
 };
 

@@ -22,12 +22,7 @@ class Pages : public ::testing::Test {
     ASSERT_TRUE(wizard_);
   }
   HWND Get(int id) const { return Child(wizard_, id); }
-  // Presses a button and waits until the wizard has handled it.
-  void Press(int id) {
-    Click(Get(id));
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(wizard_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-  }
+  void Press(int id) { driver::Press(Get(id)); }
   int VisiblePage() const {
     for (int page : {ids::ts1, ids::ts3, ids::ts4, ids::ts5, ids::ts8})
       if (Visible(Get(page))) return page;

@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+#include "script/lines.h"
+
+namespace install {
+
+// What the copy phase shows while it works.
+class CopyView {
+ public:
+  virtual void SetStatus(const std::string& text) = 0;
+  virtual void SetProgress(int position) = 0;
+  // Draws the window now; pending input is not processed.
+  virtual void Repaint() = 0;
+  // A modal message with a single OK button.
+  virtual void Tell(const std::string& text) = 0;
+
+ protected:
+  ~CopyView() = default;
+};
+
+struct CopyFolders {
+  std::string source;       // no trailing backslash
+  std::string destination;  // no trailing backslash
+  std::string windows;
+};
+
+// Copies the files of the ":files" list and appends the installed paths to
+// the uninstall record. Returns the destination prefix in force at the end.
+std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const CopyFolders& folders,
+                      CopyView& view, script::Lines& record);
+
+// Copies the ":extra" file into a sub-folder of the destination; failures are
+// not reported and nothing is recorded.
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const CopyFolders& folders);
+
+}  // namespace install

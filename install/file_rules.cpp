@@ -1,0 +1,51 @@
+#include "install/file_rules.h"
+
+namespace install {
+
+std::string InstalledName(const std::string& line) {
+  static const struct {
+    const char* line;
+    const char* name;
+  } dataFiles[] = {
+      {"file1.dat", "kofxq11.dll"}, {"file2.dat", "qzmnd.386"}, {"file3.dat", "halter1.vbx"},
+      {"file4.dat", "wqdll.dll"},   {"file5.dat", "wqdrv.vxd"},
+  };
+  for (const auto& data : dataFiles)
+    if (line == data.line) return data.name;
+  if (line.empty() || line.back() != '_') return line;
+  std::string name = script::LowerAscii(line.substr(0, line.size() - 1));
+  // The extension's lost last letter: EX_ was exe, DL_ was dll.
+  if (!name.empty() && name.back() == 'x') name += 'e';
+  if (!name.empty() && name.back() == 'l') name += 'l';
+  return name;
+}
+
+std::optional<std::string> DirectivePrefix(const std::string& line, const std::string& windowsFolder,
+                                           const std::string& destination) {
+  if (line.empty() || line[0] != ':') return std::nullopt;
+  const std::string rest = line.substr(1);
+  if (rest == "win") return windowsFolder + "\\";
+  if (rest == "win\\system") return windowsFolder + "\\system\\";
+  if (rest == "install") return destination + "\\";
+  return rest;
+}
+
+int ProgressPosition(std::size_t index, std::size_t count) {
+  if (count < 2) return 100;
+  const long double share = static_cast<long double>(index) / static_cast<long double>(count - 1);
+  return static_cast<int>(share * 100);
+}
+
+bool IsRecorded(const std::string& line, const std::string& installedName) {
+  return installedName != "twremove.exe" && line.compare(0, 4, "file") != 0;
+}
+
+KeepList::KeepList(const script::Lines& lbKeep) {
+  for (const auto& name : lbKeep) names_.insert(script::LowerAscii(name));
+}
+
+bool KeepList::Contains(const std::string& fileName) const {
+  return names_.count(script::LowerAscii(fileName)) != 0;
+}
+
+}  // namespace install

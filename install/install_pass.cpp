@@ -1,0 +1,100 @@
+// The install pass: one run per program, inside the install window's first
+// activation. An error raised by a step ends the pass there; the window then
+// stays open until the user closes it.
+#include "install/copy_files.h"
+#include "install/uCopy.h"
+#include "install/uninstall_record.h"
+#include "platform/application.h"
+#include "platform/files.h"
+#include "platform/message_dialog.h"
+#include "platform/text_file.h"
+#include "script/unscramble.h"
+
+namespace install {
+
+namespace {
+
+// The reader shows lines one under another, without a break after the last.
+std::string MemoText(const script::Lines& lines) {
+  std::string text = script::JoinLines(lines);
+  if (!text.empty()) text.resize(text.size() - 2);
+  return text;
+}
+
+}  // namespace
+
+void TfCopy::FormActivate() {
+  // A dialog of the pass that closes activates the window again.
+  if (session_.InstallStarted) return;
+  session_.InstallStarted = true;
+  const std::string destination = wizard_.Destination();
+  platform::ForceDirectories(destination);
+  const bool accepted = LicenceAccepted(destination);
+  if (accepted) {
+    ReadScript();
+    RunPhases(destination);
+  }
+  ClosingSteps(accepted);
+}
+
+int TfCopy::ShowReader(const std::string& text) {
+  fReadMe_->Memo1.SetText(text);
+  return fReadMe_->ShowModal();
+}
+
+bool TfCopy::LicenceAccepted(const std::string& destination) {
+  const std::string path = session_.SourceFolder + "\\license.ini";
+  if (!platform::FileExists(path)) return true;
+  script::Lines licence = script::SplitLines(platform::ReadTextFile(path));
+  if (script::IsScrambled(licence)) script::Unscramble(licence);
+  fReadMe_->button1.SetText("&Accept");
+  fReadMe_->button2.SetVisible(true);
+  const int result = ShowReader(MemoText(licence));
+  fReadMe_->button1.SetText("&OK");
+  fReadMe_->button1.SetEnabled(true);
+  fReadMe_->button2.SetVisible(false);
+  if (result == 1) {
+    platform::WriteTextFile(destination + "\\license.txt", script::JoinLines(licence));
+    return true;
+  }
+  platform::Application::Instance().Terminate();
+  return false;
+}
+
+void TfCopy::ReadScript() {
+  ini = wizard_.ScriptLines();
+  lists = script::ReadSections(ini);
+  session_.RunProgram = lists.runProgram;
+  if (lists.rebootRequested) session_.RebootRequested = true;
+  regadd = lists.regadd;
+}
+
+void TfCopy::RunPhases(const std::string& destination) {
+  un.clear();
+  un.add(ini.at(2));
+  const CopyFolders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  std::string prefix;
+  if (!lists.files.empty()) {
+    prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un);
+  }
+  un.add(":" + prefix);
+  CopyExtra(lists.extraFile, lists.extraFolder, folders);
+  AddRegistryBlocks(un, lists.reg, lists.reg1, lists.regremove);
+  SaveUninstallRecord(un, destination);
+}
+
+void TfCopy::ClosingSteps(bool accepted) {
+  // After a Decline the program is ending: no further dialog is shown.
+  if (accepted) {
+    const std::string readme = session_.SourceFolder + "\\readme.txt";
+    if (platform::FileExists(readme) && wizard_.ReadmeWanted())
+      ShowReader(MemoText(script::SplitLines(platform::ReadTextFile(readme))));
+    if (!lists.exitMessage.empty())
+      platform::MessageDlg(lists.exitMessage, platform::DialogType::Confirmation, platform::OK);
+  }
+  progress.SetPosition(100);
+  tClose.SetEnabled(true);
+  DeleteFileA((session_.SourceFolder + "\\license.txt").c_str());
+}
+
+}  // namespace install
