@@ -1,0 +1,77 @@
+#include "install/shortcuts.h"
+
+#include <windows.h>
+
+#include <optional>
+
+#include "install/shortcut_names.h"
+#include "platform/files.h"
+
+namespace install {
+
+namespace {
+
+void DeleteIfExists(const std::string& path) {
+  if (platform::FileExists(path)) DeleteFileA(path.c_str());
+}
+
+// Makes the pair's shortcut; returns the name of the shortcut file, or
+// nullopt when no shortcut is left.
+std::optional<std::string> MakeShortcut(const ShortcutPair& pair, shell::TShellLink& link) {
+  const std::string pif = pair.base + ".pif";
+  const std::string lnk = pair.base + ".lnk";
+  // A name the component cannot take would be cut short: make nothing.
+  if (!shell::TShellLink::Fits(lnk)) return std::nullopt;
+  // A later pair with the same caption replaces the earlier shortcut.
+  DeleteIfExists(pif);
+  DeleteIfExists(lnk);
+  // Checked before the shell writes anything, so a bad hot key leaves no
+  // file of this pair, old or new.
+  std::optional<std::uint16_t> hotKey;
+  if (!pair.hotKeyText.empty()) {
+    hotKey = HotKeyWord(pair.hotKeyText);
+    if (!hotKey) return std::nullopt;
+  }
+
+  // The shell writes the name as given, or that name plus ".pif" for some
+  // targets; the first becomes the ".lnk".
+  link.CreateLink(pair.base, pair.target);
+  std::string file = pif;
+  if (!platform::FileExists(pif)) {
+    if (platform::FileExists(pair.base)) MoveFileA(pair.base.c_str(), lnk.c_str());  // result not tested
+    file = lnk;
+  }
+  // A failed read-back leaves Path naming an earlier shortcut, whose fields
+  // must not be written anywhere: leave the new file as the shell made it.
+  link.SetPath(file);
+  if (link.Path() != file) return file;
+  link.SetTarget(pair.target);
+  link.SetWorkingDir(WorkingFolder(pair.target));
+  if (hotKey) link.SetHotKey(*hotKey);
+  link.WriteLink(link.Path());
+  link.SetUpdate(false);
+  return file;
+}
+
+}  // namespace
+
+void CreateGroupFolder(const std::string& programsFolder, const std::string& startMenuFolder) {
+  platform::ForceDirectories(JoinPath(programsFolder, startMenuFolder));
+}
+
+void MakeShortcuts(const std::string& programsFolder, const std::string& startMenuFolder,
+                   const std::string& destination, const script::Lines& exe, shell::TShellLink& link,
+                   script::Lines& record) {
+  const std::string group = JoinPath(programsFolder, startMenuFolder);
+  const std::size_t firstLine = record.size();
+  AddShortcutRecordLines(group, exe, record);
+  for (std::size_t k = 0; k < PairCount(exe); ++k) {
+    const std::optional<ShortcutPair> pair = ReadPair(group, destination, exe.at(2 * k), exe.at(2 * k + 1));
+    if (!pair) continue;
+    const std::optional<std::string> file = MakeShortcut(*pair, link);
+    // The record names the file the shell wrote, ".pif" included.
+    if (file) record.at(firstLine + k) = *file;
+  }
+}
+
+}  // namespace install
