@@ -2,6 +2,7 @@
 // activation. An error raised by a step ends the pass there; the window then
 // stays open until the user closes it.
 #include "install/copy_files.h"
+#include "install/shortcuts.h"
 #include "install/uCopy.h"
 #include "install/uninstall_record.h"
 #include "platform/application.h"
@@ -76,6 +77,10 @@ void TfCopy::RunPhases(const std::string& destination) {
   std::string prefix;
   if (!lists.files.empty()) {
     prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un);
+    const std::string& startMenuFolder = ini.at(1);
+    CreateGroupFolder(session_.ProgramsFolder, startMenuFolder);
+    Label1.SetText("Generating Icons.");
+    MakeShortcuts(session_.ProgramsFolder, startMenuFolder, destination, lists.exe, shelllink1, un);
   }
   un.add(":" + prefix);
   CopyExtra(lists.extraFile, lists.extraFolder, folders);

@@ -30,6 +30,8 @@ TfCopy::TfCopy(Session& session, const WizardFields& wizard)
       wizard_(wizard) {
   Label1.SetFont(platform::FontSpec{"MS Sans Serif", 11, true});
   tClose.OnTimer = [this] { tCloseTimer(); };
+  // As designed: no hot key, show command or icon number; Update set last.
+  shelllink1.SetUpdate(true);
   FormCreate();
 }
 

@@ -9,6 +9,7 @@
 #include "reader/uReadMe.h"
 #include "script/lines.h"
 #include "script/sections.h"
+#include "shell/SheLink.h"
 
 namespace install {
 
@@ -24,6 +25,7 @@ class TfCopy : public platform::Form, private CopyView {
   platform::Label Label1;
   platform::ProgressBar progress;
   platform::Timer tClose;
+  shell::TShellLink shelllink1;
   // The late value's lines, handed back to the wizard.
   script::Lines regadd;
 

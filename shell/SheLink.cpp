@@ -19,15 +19,18 @@ using platform::ComPtr;
 // text fills it, up to this size; a longer text stops the read.
 constexpr int kLongestRead = 32768;
 
-// The file name handed to IPersistFile, converted from the ANSI code page;
-// empty for a name the component does not take.
-std::wstring WideFileName(const std::string& name) {
+using WideName = std::vector<wchar_t>;
+
+// The file name handed to IPersistFile, converted from the ANSI code page
+// and ended by its terminator; empty for a name the component does not take.
+// (A vector rather than WideName: the wide string's library code would
+// weigh more than this whole component.)
+WideName WideFileName(const std::string& name) {
   if (name.empty() || !TShellLink::Fits(name)) return {};
   const int n = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
   if (n <= 1) return {};
-  std::wstring wide(n, L'\0');
-  if (MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, &wide[0], n) != n) return {};
-  wide.pop_back();  // the terminator the conversion wrote
+  WideName wide(n, L'\0');
+  if (MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), n) != n) return {};
   return wide;
 }
 
@@ -52,10 +55,10 @@ ComPtr<IPersistFile> PersistFileOf(IShellLinkA* link) {
   return file;
 }
 
-void Save(IShellLinkA* link, const std::wstring& name) {
+void Save(IShellLinkA* link, const WideName& name) {
   const ComPtr<IPersistFile> file = PersistFileOf(link);
   // A failed save is silent: whatever the shell wrote stays.
-  if (file) file->Save(name.c_str(), TRUE);
+  if (file) file->Save(name.data(), TRUE);
 }
 
 // Runs a "fill this buffer" getter, growing the buffer while the text fills
@@ -80,12 +83,12 @@ bool ReadText(Get get, std::string& text) {
 // Each step stores its field as soon as it succeeds; the first call that does
 // not return exactly S_OK ends the read, and Path is set only at the end.
 void TShellLink::ReadLink(const std::string& name) {
-  const std::wstring wide = WideFileName(name);
+  const WideName wide = WideFileName(name);
   if (wide.empty()) return;
   const ComPtr<IShellLinkA> link = NewLink();
   if (!link) return;
   const ComPtr<IPersistFile> file = PersistFileOf(link.get());
-  if (!file || file->Load(wide.c_str(), STGM_READ) != S_OK) return;
+  if (!file || file->Load(wide.data(), STGM_READ) != S_OK) return;
   // No window and no SLR_NO_UI, as the shortcut step has always called it.
   if (link->Resolve(nullptr, SLR_ANY_MATCH) != S_OK) return;
 
@@ -108,13 +111,13 @@ void TShellLink::ReadLink(const std::string& name) {
 }
 
 void TShellLink::CreateLink(const std::string& linkFile, const std::string& target) const {
-  const std::wstring wide = WideFileName(linkFile);
+  const WideName wide = WideFileName(linkFile);
   if (wide.empty() || !Fits(target)) return;
   if (const ComPtr<IShellLinkA> link = NewLinkTo(target)) Save(link.get(), wide);
 }
 
 void TShellLink::WriteLink(const std::string& linkFile) const {
-  const std::wstring wide = WideFileName(linkFile);
+  const WideName wide = WideFileName(linkFile);
   if (wide.empty() || !Fits(target_) || !Fits(description_)) return;
   const ComPtr<IShellLinkA> link = NewLinkTo(target_);
   if (!link) return;
