@@ -1,0 +1,12 @@
+#pragma once
+#include "script/lines.h"
+
+namespace install {
+
+// Writes the ":system.ini" groups of four lines (file, section, key, value)
+// in order. Each group is read from its last line back, so an incomplete last
+// group throws ListIndexError before anything of it is written; the groups
+// before it stay written. A refused write raises "Unable to write to %s".
+void WriteProfileEntries(const script::Lines& systemini);
+
+}  // namespace install

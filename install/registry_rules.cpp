@@ -1,0 +1,26 @@
+#include "install/registry_rules.h"
+
+namespace install {
+
+RegEntry ReadRegEntry(const script::Lines& list, std::size_t first) {
+  RegEntry entry{list.at(first), list.at(first + 1), list.at(first + 2), list.at(first + 3)};
+  if (entry.valueName == "**") entry.valueName.clear();
+  return entry;
+}
+
+Setting SplitSetting(const std::string& line) {
+  const auto comma = line.find(',');
+  if (comma == std::string::npos) return {line, line};
+  return {line.substr(0, comma), line.substr(comma + 1)};
+}
+
+bool IsProductSettings(const script::Lines& lines) {
+  return lines.size() >= 2 && lines.at(0) == "Marrowgate";
+}
+
+bool NamesSubkey(const std::string& line) {
+  const std::size_t start = !line.empty() && line[0] == '\\' ? 1 : 0;
+  return line.size() > start && line[start] != '\\';
+}
+
+}  // namespace install

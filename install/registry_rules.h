@@ -1,0 +1,35 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "script/lines.h"
+
+namespace install {
+
+// One ":reg" or ":reg1" entry as written, except that the value name "**"
+// is already the default value's empty name.
+struct RegEntry {
+  std::string root, path, valueName, data;
+};
+
+// The four lines from `first` on; ListIndexError when the entry is cut short.
+RegEntry ReadRegEntry(const script::Lines& list, std::size_t first);
+
+// One config.cfg setting line, split at its first comma; a line without a
+// comma is both the name and the text.
+struct Setting {
+  std::string name, text;
+};
+Setting SplitSetting(const std::string& line);
+
+// Whether a loaded config.cfg is one of ours: a first line that is exactly
+// the product name, and at least one setting after it.
+bool IsProductSettings(const script::Lines& lines);
+
+// Whether a ":delreg" line names a key below the root. Empty and "\" lines
+// do not, nor any line whose path would still begin with a backslash once its
+// leading one is dropped: the registry may take that for the root itself, and
+// deleting it would wipe HKEY_CLASSES_ROOT.
+bool NamesSubkey(const std::string& line);
+
+}  // namespace install

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "script/sections.h"
+
+namespace install {
+
+// The ":runservices" entry, then the ":runstart" entry, each only when its
+// name is not empty, both starting the first program in the destination
+// folder (no quotation marks, no arguments).
+void WriteStartupEntries(const script::Sections& sections, const std::string& destination);
+
+}  // namespace install

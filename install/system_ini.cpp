@@ -1,0 +1,22 @@
+#include "install/system_ini.h"
+
+#include <exception>
+
+#include "install/driver_lines.h"
+#include "install/paths.h"
+#include "platform/text_file.h"
+
+namespace install {
+
+void RemoveDriverLines(const std::string& windowsFolder) {
+  try {
+    const std::string path = InFolder(windowsFolder, "system.ini");
+    std::string text = platform::ReadTextFile(path);
+    // An untouched file keeps its time stamp.
+    if (DropDriverLines(text)) platform::WriteTextFile(path, text);
+  } catch (const std::exception&) {
+    // Passed over on purpose: the old driver lines only matter if present.
+  }
+}
+
+}  // namespace install

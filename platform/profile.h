@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// Writes one string into a profile (INI) file; a file name without a folder
+// is the file of that name in the Windows folder. Raises "Unable to write to
+// %s" with the file name when the system refuses the write.
+void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                    const std::string& value);
+
+}  // namespace platform

@@ -1,0 +1,135 @@
+// system.ini driver lines and the path file, on real files.
+#include <gtest/gtest.h>
+
+#include "fixtures.h"
+#include "install/path_file.h"
+#include "install/system_ini.h"
+#include "platform/error.h"
+
+namespace install {
+namespace {
+
+using namespace settings_test;
+
+FILETIME LastWrite(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+  return data.ftLastWriteTime;
+}
+
+void SetLastWrite(const std::string& path, FILETIME time) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
+  CloseHandle(file);
+}
+
+// Any time well before the test runs.
+constexpr FILETIME kOldTime = {0x5a9c8000u, 0x01c07385u};
+
+TEST(SystemIni, RemovesTheDriverLinesAndRewritesTheFile) {
+  TempFolder windows("sysini-match");
+  const std::string ini = windows / "system.ini";
+  WriteFile(ini, "[386Enh]\r\ndevice=qzmnd.386\r\ndevice=qzmndvxd.386\r\nQZMND=kept\r\n[boot]\r\n");
+  SetLastWrite(ini, kOldTime);
+  RemoveDriverLines(windows.path());
+  EXPECT_EQ(ReadFile(ini), "[386Enh]\r\nQZMND=kept\r\n[boot]\r\n");
+  const FILETIME after = LastWrite(ini);
+  EXPECT_NE(CompareFileTime(&after, &kOldTime), 0);
+}
+
+TEST(SystemIni, WithoutAMatchTheFileIsNotTouched) {
+  TempFolder windows("sysini-nomatch");
+  const std::string ini = windows / "system.ini";
+  const std::string text = "[boot]\r\nshell=Explorer.exe\r\nQzmnd=1\r\n";
+  WriteFile(ini, text);
+  SetLastWrite(ini, kOldTime);
+  RemoveDriverLines(windows.path());
+  EXPECT_EQ(ReadFile(ini), text);
+  const FILETIME after = LastWrite(ini);
+  EXPECT_EQ(CompareFileTime(&after, &kOldTime), 0);
+}
+
+TEST(SystemIni, AMissingFileOrFolderIsPassedOver) {
+  TempFolder windows("sysini-missing");
+  EXPECT_NO_THROW(RemoveDriverLines(windows.path()));
+  EXPECT_NO_THROW(RemoveDriverLines(windows / "no such folder"));
+  EXPECT_EQ(GetFileAttributesA((windows / "system.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+struct PathFileFolders {
+  TempFolder windows{"pathfile-windows"};
+  TempFolder root{"pathfile-dest"};
+  std::string destination = root / "Marrowgate Tools";
+  PathFileFolders() {
+    MakeFolder(destination + "\\Program Binaries");
+    WriteFile(destination + "\\Program Binaries\\Marrowgate Main.exe", "");
+  }
+};
+
+TEST(PathFile, FourLinesForAWindowsAndAProgramEntry) {
+  PathFileFolders f;
+  WriteFile(f.windows / "mg.ini", "old text that is replaced");
+  script::Lines un{"unin.ini lines"};
+  WritePathFile({"mg.ini", ">", "~\\Program Binaries\\Marrowgate Main.exe"}, f.windows.path(),
+                f.destination, un);
+  const std::string shortProgram = ShortPath(f.destination + "\\Program Binaries\\Marrowgate Main.exe");
+  ASSERT_NE(shortProgram, "");
+  ASSERT_EQ(shortProgram.find(' '), std::string::npos) << shortProgram;
+  const script::Lines expected{":run", f.destination, f.windows.path(), shortProgram};
+  EXPECT_EQ(ReadFile(f.windows / "mg.ini"), script::JoinLines(expected));
+  EXPECT_EQ(un, expected);
+}
+
+TEST(PathFile, OnlyTheFileNameLineWritesNothing) {
+  PathFileFolders f;
+  script::Lines un{"unin.ini lines"};
+  WritePathFile({"mg.ini"}, f.windows.path(), f.destination, un);
+  EXPECT_EQ(GetFileAttributesA((f.windows / "mg.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(un, (script::Lines{":run", f.destination}));
+}
+
+// The system has no short name for a path that does not exist: the path is
+// written as it stands rather than an empty line.
+TEST(PathFile, APathWithoutShortFormIsWrittenWhole) {
+  PathFileFolders f;
+  script::Lines un;
+  WritePathFile({"mg.ini", "~\\Not Installed.exe"}, f.windows.path(), f.destination, un);
+  EXPECT_EQ(ReadFile(f.windows / "mg.ini"),
+            script::JoinLines({":run", f.destination, f.destination + "\\Not Installed.exe"}));
+}
+
+// A short form longer than 255 characters, which a 256-byte buffer cannot hold.
+TEST(PathFile, ALongShortPathComesOutWhole) {
+  TempFolder windows("pathfile-long-windows");
+  // 8.3 names all the way, then one long name whose short form saves little:
+  // the whole path stays within the 259 characters the "A" calls take.
+  TempFolder root("longpath");
+  std::string destination = root.path();
+  while (destination.size() + 9 <= 248) destination += "\\abcdefgh";
+  while (destination.size() + 2 <= 248) destination += "\\a";
+  const std::string program = destination + "\\" + std::string(259 - destination.size() - 1, 'x');
+  MakeFolder(destination);
+  WriteFile(program, "");
+  const std::string shortProgram = ShortPath(program);
+  ASSERT_GT(shortProgram.size(), 255u);
+  ASSERT_NE(shortProgram, program);
+  script::Lines un;
+  WritePathFile({"mg.ini", "~" + program.substr(destination.size())}, windows.path(), destination, un);
+  EXPECT_EQ(ReadFile(windows / "mg.ini"), script::JoinLines({":run", destination, shortProgram}));
+}
+
+TEST(PathFile, AFileThatCannotBeCreatedRaisesTheLibraryError) {
+  PathFileFolders f;
+  const std::string missing = f.windows / "missing";
+  script::Lines un;
+  try {
+    WritePathFile({"mg.ini", ">"}, missing, f.destination, un);
+    ADD_FAILURE() << "no error raised";
+  } catch (const platform::AppError& e) {
+    EXPECT_STREQ(e.what(), ("Cannot create file " + missing + "\\mg.ini").c_str());
+  }
+}
+
+}  // namespace
+}  // namespace install

@@ -1,0 +1,95 @@
+// The settings phases' rules that need no system: driver-line filtering, the
+// path file's lines, data codes, config.cfg lines and the delete list.
+#include <gtest/gtest.h>
+
+#include "install/data_codes.h"
+#include "install/driver_lines.h"
+#include "install/path_file_lines.h"
+#include "install/registry_rules.h"
+
+namespace install {
+namespace {
+
+TEST(DriverLines, RemovesEveryLineNamingTheDriverAndKeepsTheRestByteForByte) {
+  const struct {
+    const char* name;
+    std::string text, expected;
+  } cases[] = {
+      {"as a file name", "[386Enh]\r\ndevice=qzmnd.386\r\nshell=x\r\n", "[386Enh]\r\nshell=x\r\n"},
+      {"inside a word", "a=1\r\ndrv=oldqzmndx.drv\r\n", "a=1\r\n"},
+      {"adjacent lines", "a\r\nqzmnd1\r\nx=qzmnd2\r\nb\r\n", "a\r\nb\r\n"},
+      {"last line without line end", "a\r\n;qzmnd", "a\r\n"},
+      {"kept last line without line end", "qzmnd\r\nb", "b"},
+      {"bare LF lines", "a\nqzmnd\nb\n", "a\nb\n"},
+      {"every line", "qzmnd\r\nqzmnd\r\n", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string text = c.text;
+    EXPECT_TRUE(DropDriverLines(text));
+    EXPECT_EQ(text, c.expected);
+  }
+}
+
+TEST(DriverLines, ReportsNoChangeWhenNothingMatches) {
+  for (const std::string original : {"", "QZMND=1\r\nQzmnd.386\r\nqzm nd\r\n", "a\r\n\r\n"}) {
+    SCOPED_TRACE(original);
+    std::string text = original;
+    EXPECT_FALSE(DropDriverLines(text));
+    EXPECT_EQ(text, original);
+  }
+}
+
+std::string Shorten(const std::string& path) { return "short(" + path + ")"; }
+
+TEST(PathFileLines, RunMarkerDestinationThenOneLinePerEntry) {
+  script::Lines un{"sentinel", "lines"};
+  FillPathFile(un, {"mg.ini", ">", "~\\mg.exe", "plain", "", ">ignored rest", "~tail"}, "C:\\WINDOWS",
+               "C:\\Program Files\\Marrowgate", Shorten);
+  EXPECT_EQ(un, (script::Lines{":run", "C:\\Program Files\\Marrowgate", "C:\\WINDOWS",
+                                "short(C:\\Program Files\\Marrowgate\\mg.exe)", "C:\\WINDOWS",
+                                "short(C:\\Program Files\\Marrowgatetail)"}));
+}
+
+TEST(DataCodes, UninstallCommandJoinsWindowsFolderProgramAndShortDestination) {
+  const script::Lines exe, uninst{"twremove.exe"};
+  CodeInputs in{"C:\\Program Files\\Marrowgate", "C:\\PROGRA~1\\MARROW~1", "C:\\WINDOWS", exe, uninst};
+  EXPECT_EQ(UninstallCommand(in), "C:\\WINDOWS\\twremove.exe C:\\PROGRA~1\\MARROW~1");
+  // Windows at a drive's root: one backslash, not two.
+  in.windowsFolder = "C:\\";
+  EXPECT_EQ(UninstallCommand(in), "C:\\twremove.exe C:\\PROGRA~1\\MARROW~1");
+}
+
+// Codes that need no script line work without ":exe" and ":unin".
+TEST(DataCodes, OnlyTheCodeInUseReadsItsScriptLine) {
+  const script::Lines none;
+  const CodeInputs in{"D:\\MG", "D:\\MG", "C:\\WINDOWS", none, none};
+  EXPECT_EQ(ExpandDataCode("P", CodeSet::Reg1, in), "P");
+  EXPECT_EQ(ExpandDataCode("r", CodeSet::Reg, in), "D:\\MG");
+  EXPECT_EQ(ExpandDataCode("s", CodeSet::Reg, in), "D:\\MG");
+  EXPECT_THROW(ExpandDataCode("p", CodeSet::Reg1, in), script::ListIndexError);
+}
+
+// The comma cases are read back from the registry in registry_test.cpp.
+TEST(Settings, EmptyLineIsTheDefaultValueAndBlanksStay) {
+  const Setting empty = SplitSetting("");
+  EXPECT_EQ(empty.name, "");
+  EXPECT_EQ(empty.text, "");
+  const Setting blanks = SplitSetting(" Name , text ");
+  EXPECT_EQ(blanks.name, " Name ");
+  EXPECT_EQ(blanks.text, " text ");
+}
+
+TEST(DeleteList, OnlyLinesThatNameAKeyBelowTheRoot) {
+  for (const char* line : {"Marrowgate.Document", "\\Marrowgate.Document", "a\\b"}) {
+    SCOPED_TRACE(line);
+    EXPECT_TRUE(NamesSubkey(line));
+  }
+  for (const char* line : {"", "\\", "\\\\", "\\\\a"}) {
+    SCOPED_TRACE(line);
+    EXPECT_FALSE(NamesSubkey(line));
+  }
+}
+
+}  // namespace
+}  // namespace install
