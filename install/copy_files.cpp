@@ -17,7 +17,7 @@ std::string WithBackslash(const std::string& folder) {
 
 }  // namespace
 
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const CopyFolders& folders,
+std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
                       CopyView& view, script::Lines& record) {
   const KeepList keep(lbKeep);
   std::string prefix;
@@ -52,7 +52,7 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
   return prefix;
 }
 
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const CopyFolders& folders) {
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {
   if (extraFile.empty()) return;
   const std::string folder = WithBackslash(folders.destination) + extraFolder;
   platform::ForceDirectories(folder);

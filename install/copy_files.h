@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "install/folders.h"
 #include "script/lines.h"
 
 namespace install {
@@ -19,19 +20,13 @@ class CopyView {
   ~CopyView() = default;
 };
 
-struct CopyFolders {
-  std::string source;       // no trailing backslash
-  std::string destination;  // no trailing backslash
-  std::string windows;
-};
-
 // Copies the files of the ":files" list and appends the installed paths to
 // the uninstall record. Returns the destination prefix in force at the end.
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const CopyFolders& folders,
+std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
                       CopyView& view, script::Lines& record);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
 // not reported and nothing is recorded.
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const CopyFolders& folders);
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders);
 
 }  // namespace install

@@ -2,7 +2,11 @@
 // activation. An error raised by a step ends the pass there; the window then
 // stays open until the user closes it.
 #include "install/copy_files.h"
+#include "install/path_file.h"
+#include "install/profile_entries.h"
+#include "install/registry_phase.h"
 #include "install/shortcuts.h"
+#include "install/system_ini.h"
 #include "install/uCopy.h"
 #include "install/uninstall_record.h"
 #include "platform/application.h"
@@ -73,12 +77,14 @@ void TfCopy::ReadScript() {
 void TfCopy::RunPhases(const std::string& destination) {
   un.clear();
   un.add(ini.at(2));
-  const CopyFolders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  RemoveDriverLines(folders.windows);
   std::string prefix;
   if (!lists.files.empty()) {
     prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un);
     const std::string& startMenuFolder = ini.at(1);
     CreateGroupFolder(session_.ProgramsFolder, startMenuFolder);
+    WriteProfileEntries(lists.systemini);
     Label1.SetText("Generating Icons.");
     MakeShortcuts(session_.ProgramsFolder, startMenuFolder, destination, lists.exe, shelllink1, un);
   }
@@ -86,6 +92,8 @@ void TfCopy::RunPhases(const std::string& destination) {
   CopyExtra(lists.extraFile, lists.extraFolder, folders);
   AddRegistryBlocks(un, lists.reg, lists.reg1, lists.regremove);
   SaveUninstallRecord(un, destination);
+  WritePathFile(lists.iniwin, folders.windows, destination, un);
+  RunRegistryPhase(lists, folders);
 }
 
 void TfCopy::ClosingSteps(bool accepted) {

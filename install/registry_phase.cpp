@@ -34,7 +34,7 @@ void ImportProductSettings(const std::string& sourceFolder) {
 
 }  // namespace
 
-void RunRegistryPhase(const script::Sections& sections, const PhaseFolders& folders) {
+void RunRegistryPhase(const script::Sections& sections, const Folders& folders) {
   const CodeInputs codes{folders.destination, ShortPathOrLong(folders.destination), folders.windows,
                          sections.exe, sections.uninst};
   WriteEntries(sections.reg, CodeSet::Reg, codes);

@@ -157,6 +157,16 @@ MessageBoxView WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout) {
   return found ? ReadMessageBox(found) : MessageBoxView{};
 }
 
+std::string OpenMessages(DWORD pid) {
+  std::string all;
+  for (HWND w : TopLevelWindows(pid)) {
+    if (ClassOf(w) != "#32770") continue;
+    const MessageBoxView box = ReadMessageBox(w);
+    all += "[" + box.caption + ": " + box.text + "] ";
+  }
+  return all.empty() ? "no message box open" : all;
+}
+
 void PressButton(HWND dialog, const std::string& caption) {
   for (HWND b : Children(dialog, "Button"))
     if (Text(b) == caption) return Click(b);

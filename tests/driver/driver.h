@@ -53,6 +53,8 @@ struct MessageBoxView {
 MessageBoxView ReadMessageBox(HWND dialog);
 // Waits for a "#32770" dialog of the process; its view.
 MessageBoxView WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout = kTimeout);
+// The caption and text of every message box the process shows, for failure reports.
+std::string OpenMessages(DWORD pid);
 // Presses the dialog's button with this caption.
 void PressButton(HWND dialog, const std::string& caption);
 

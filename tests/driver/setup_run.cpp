@@ -40,6 +40,14 @@ std::string ReadFile(const std::string& path) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string ProgramsFolder() {
+  char value[MAX_PATH * 2] = {};
+  DWORD size = sizeof value - 1;
+  RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+               "Programs", RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
+}
+
 SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {
   MakeFolders(folder_);
   if (!CopyFileA(SETUP_EXE, (folder_ + "\\setup.exe").c_str(), FALSE))

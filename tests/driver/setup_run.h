@@ -39,5 +39,7 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // A whole file, or "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// The user's Start Menu programs folder as the registry records it.
+std::string ProgramsFolder();
 
 }  // namespace driver

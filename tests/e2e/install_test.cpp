@@ -42,6 +42,8 @@ class Install : public ::testing::Test {
     WaitUntil([&] { return !IsWindow(box.handle); });
   }
   std::string Record() const { return ReadFile(Dest("unin.ini")); }
+  // The record's line for the program group of a script with a file list.
+  static std::string GroupLine(const std::string& group) { return "+" + ProgramsFolder() + "\\" + group + "\\"; }
 
   SetupRun run_;
   const std::string destination_ = "C:\\Program Files\\" + run_.Folder().substr(8);
@@ -64,10 +66,10 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 100);
   run_.AddFile("B.TXT", "second");
   Answer(box);
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "first");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "second");
-  EXPECT_EQ(Record(), Crlf({"App Title", Dest("A.TXT"), Dest("B.TXT"), ":" + Dest() + "\\"}));
+  EXPECT_EQ(Record(), Crlf({"App Title", Dest("A.TXT"), Dest("B.TXT"), GroupLine("App"), ":" + Dest() + "\\"}));
 }
 
 TEST_F(Install, NamesDirectivesAndTheRecord) {
@@ -79,11 +81,11 @@ TEST_F(Install, NamesDirectivesAndTheRecord) {
   run_.AddFile("TWREMOVE.EX_", "remover");
   run_.AddFile("sys.drv", "system");
   CreateDirectoryA("C:\\custom", nullptr);
-  StartInstall({"\\App", "App", "Title", ":files", "early.txt", "-install", "SETUP.EX_", "MAIN.DL_", "file2.dat",
+  StartInstall({"\\App", "App Group", "Title", ":files", "early.txt", "-install", "SETUP.EX_", "MAIN.DL_", "file2.dat",
                 "filelist.txt", "-win", "TWREMOVE.EX_", ":win\\system", "sys.drv", "-C:\\custom\\", "filelist.txt",
-                ":", ":reg", "HKEY_CURRENT_USER", "Software\\Acme", "", "p", ":", ":reg1", "HKEY_CURRENT_USER",
-                "Software\\Acme", "", "u", ":", ":regremove", "", "Software\\Acme", ":"});
-  ASSERT_TRUE(run_.WaitForExit());
+                ":", ":exe", "Main Program", "setup.exe", ":", ":reg", "HKEY_CURRENT_USER", "Software\\Acme", "", "p", ":", ":reg1", "HKEY_CURRENT_USER",
+                "Software\\Acme", "", "u", ":", ":unin", "twremove.exe", ":", ":regremove", "", "Software\\Acme", ":"});
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_FALSE(Exists(Dest("early.txt")));
   EXPECT_EQ(ReadFile(Dest("setup.exe")), "program");
   EXPECT_EQ(ReadFile(Dest("main.dll")), "library");
@@ -91,8 +93,10 @@ TEST_F(Install, NamesDirectivesAndTheRecord) {
   EXPECT_EQ(ReadFile("C:\\windows\\twremove.exe"), "remover");
   EXPECT_EQ(ReadFile("C:\\windows\\system\\sys.drv"), "system");
   EXPECT_EQ(ReadFile("C:\\custom\\filelist.txt"), "list");
+  const std::string group = ProgramsFolder() + "\\App Group\\";
+  EXPECT_TRUE(Exists(group + "Main Program.lnk"));
   EXPECT_EQ(Record(), Crlf({"Title", Dest("setup.exe"), Dest("main.dll"), "C:\\windows\\system\\sys.drv",
-                            ":C:\\custom\\", "", ":reg", "HKEY_CURRENT_USER", "Software\\Acme", "", "p", ":",
+                            group + "Main Program.lnk", "+" + group, ":C:\\custom\\", "", ":reg", "HKEY_CURRENT_USER", "Software\\Acme", "", "p", ":",
                             ":reg1", "HKEY_CURRENT_USER", "Software\\Acme", "u", ":", ":regremove",
                             "Software\\Acme", ":"}));
 }
@@ -104,10 +108,10 @@ TEST_F(Install, KeptFilesStayReadOnlyFilesAreReplaced) {
   WriteFile(Dest("app.exe"), "old program");
   SetFileAttributesA(Dest("app.exe").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   StartInstall({"\\App", "App", "Title", ":keep", "USER.CFG", ":", ":files", ":install", "user.cfg", "app.exe", ":"});
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("user.cfg")), "the user's settings");
   EXPECT_EQ(ReadFile(Dest("app.exe")), "new program");
-  EXPECT_EQ(Record(), Crlf({"Title", Dest("user.cfg"), Dest("app.exe"), ":" + Dest() + "\\"}));
+  EXPECT_EQ(Record(), Crlf({"Title", Dest("user.cfg"), Dest("app.exe"), GroupLine("App"), ":" + Dest() + "\\"}));
 }
 
 TEST_F(Install, SourceFoundAtTheFifthLookIsCopiedAfterFourPrompts) {
@@ -119,7 +123,7 @@ TEST_F(Install, SourceFoundAtTheFifthLookIsCopiedAfterFourPrompts) {
     if (prompt == 4) run_.AddFile("late.txt", "arrived");
     Answer(box);
   }
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("late.txt")), "arrived");
 }
 
@@ -136,14 +140,14 @@ TEST_F(Install, MissingSourceGivesFivePromptsThenAnErrorAndIsStillRecorded) {
   EXPECT_EQ(error.text, "Error copying gone.txt");
   EXPECT_EQ(error.caption, "Confirm");
   Answer(error);
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("here.txt")), "here");
-  EXPECT_EQ(Record(), Crlf({"Title", Dest("gone.txt"), Dest("here.txt"), ":" + Dest() + "\\"}));
+  EXPECT_EQ(Record(), Crlf({"Title", Dest("gone.txt"), Dest("here.txt"), GroupLine("App"), ":" + Dest() + "\\"}));
 }
 
 TEST_F(Install, WithoutFilesTheRecordHoldsTitleMarkerAndRegistryBlocks) {
   StartInstall({"\\App", "App", "Title", ":regremove", "HKEY_CURRENT_USER\\Software\\Gone", ":"});
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(Record(), Crlf({"Title", ":", ":regremove", "HKEY_CURRENT_USER\\Software\\Gone", ":"}));
 }
 
@@ -151,7 +155,7 @@ TEST_F(Install, ReadOnlyEarlierRecordIsReplacedWhole) {
   WriteFile(Dest("unin.ini"), "an earlier, longer record of another install\r\n");
   SetFileAttributesA(Dest("unin.ini").c_str(), FILE_ATTRIBUTE_READONLY);
   StartInstall({"\\App", "App", "Title"});
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(Record(), Crlf({"Title", ":"}));
 }
 
@@ -188,7 +192,7 @@ TEST_F(Install, ScrambledLicenceIsShownAndWrittenClear) {
   EXPECT_EQ(exit.text, "All done.");
   EXPECT_EQ(exit.caption, "Confirm");
   Answer(exit);
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("license.txt")), Crlf({"You may use this program.", "", "Keep it safe."}));
   EXPECT_FALSE(Exists(run_.Folder() + "\\license.txt"));
 }
@@ -201,7 +205,7 @@ TEST_F(Install, DeclineInstallsNothingAndEndsTheProgram) {
   HWND reader = WaitForTopLevel(run_.Pid(), "TfReadMe", "Reader");
   ASSERT_TRUE(reader);
   Click(Child(reader, reader::ids::button2));
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_TRUE(Exists(Dest()));
   EXPECT_FALSE(Exists(Dest("a.txt")));
   EXPECT_FALSE(Exists(Dest("unin.ini")));
@@ -220,7 +224,7 @@ TEST_F(Install, ReadmeAfterALicenceHasOnlyOk) {
   EXPECT_EQ(Text(Child(reader, reader::ids::button1)), "&OK");
   EXPECT_FALSE(Visible(Child(reader, reader::ids::button2)));
   Click(Child(reader, reader::ids::button1));
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 
 TEST_F(Install, ReadmeNotWantedIsNotShown) {
@@ -231,7 +235,7 @@ TEST_F(Install, ReadmeNotWantedIsNotShown) {
   ASSERT_TRUE(wizard);
   Press(Child(wizard, setup::ids::txtread));
   run_.Install(destination_);
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(Record(), Crlf({"Title", ":"}));
 }
 
@@ -242,7 +246,7 @@ TEST_F(Install, ProgressEndsAtOneHundredAndTheWindowClosesItself) {
   const MessageBoxView exit = NextBox();
   Answer(exit);
   EXPECT_TRUE(WaitUntil([&] { return ProgressPosition(Child(copy, install::ids::progress)) == 100 || !IsWindow(copy); }));
-  ASSERT_TRUE(run_.WaitForExit());
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 
 }  // namespace

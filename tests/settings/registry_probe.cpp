@@ -29,7 +29,7 @@ int main() {
         ":reg1", "HKEY_CURRENT_USER", "Software\\SettingsProbe", "Program", "p", ":",
         ":runstart", "Marrowgate Probe",
     });
-    install::RunRegistryPhase(sections, {destination, platform::WindowsFolder(), source});
+    install::RunRegistryPhase(sections, {source, destination, platform::WindowsFolder()});
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "registry phase failed: %s\n", e.what());

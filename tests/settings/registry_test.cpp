@@ -34,7 +34,7 @@ class RegistryPhase : public ::testing::Test {
   // Runs the phase with a source folder of the test's own (no config.cfg
   // unless the test puts one there).
   void Run(const std::string& destination) {
-    RunRegistryPhase(sections, {destination, WindowsDirectory(), source.path()});
+    RunRegistryPhase(sections, {source.path(), destination, WindowsDirectory()});
   }
 
   script::Sections sections;
