@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "install/file_rules.h"
+#include "install/paths.h"
 #include "platform/files.h"
 
 namespace install {
@@ -45,7 +46,7 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
     const bool exists = platform::FileExists(target);
     // Read-only, hidden and system files are replaced too.
     if (exists) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    const bool kept = exists && keep.Contains(platform::ExtractFileName(target));
+    const bool kept = exists && keep.Contains(ExtractFileName(target));
     if (!kept && !CopyFileA(source.c_str(), target.c_str(), FALSE)) view.Tell("Error copying " + line);
     if (IsRecorded(line, name)) record.add(target);
   }

@@ -2,6 +2,14 @@
 
 namespace install {
 
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
 std::string InstalledName(const std::string& line) {
   static const struct {
     const char* line;
@@ -14,9 +22,11 @@ std::string InstalledName(const std::string& line) {
     if (line == data.line) return data.name;
   if (line.empty() || line.back() != '_') return line;
   std::string name = script::LowerAscii(line.substr(0, line.size() - 1));
-  // The extension's lost last letter: EX_ was exe, DL_ was dll.
-  if (!name.empty() && name.back() == 'x') name += 'e';
-  if (!name.empty() && name.back() == 'l') name += 'l';
+  // Only the two extensions whose lost letter is known get it back: EX_ was
+  // exe, DL_ was dll. Any other name keeps what is left (READ.TX_ gives
+  // read.tx, not read.txe).
+  if (EndsWith(name, ".ex")) name += 'e';
+  if (EndsWith(name, ".dl")) name += 'l';
   return name;
 }
 

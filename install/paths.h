@@ -7,4 +7,9 @@ namespace install {
 // already ends with one (the Windows folder at a drive's root does).
 std::string InFolder(const std::string& folder, const std::string& name);
 
+// The text after the last "\" or ":".
+std::string ExtractFileName(const std::string& path);
+// The text up to and including the last "\" or ":".
+std::string ExtractFilePath(const std::string& path);
+
 }  // namespace install

@@ -1,6 +1,6 @@
 #include "install/shortcut_names.h"
 
-#include "platform/files.h"
+#include "install/paths.h"
 
 namespace install {
 
@@ -34,7 +34,7 @@ std::optional<std::uint16_t> HotKeyWord(const std::string& text) {
 
 std::string JoinPath(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
 
-std::string WorkingFolder(const std::string& target) { return platform::ExtractFilePath(target); }
+std::string WorkingFolder(const std::string& target) { return ExtractFilePath(target); }
 
 std::optional<ShortcutPair> ReadPair(const std::string& group, const std::string& destination,
                                      const std::string& captionLine, const std::string& programLine) {

@@ -37,20 +37,10 @@ bool DirectoryExists(const std::string& path) {
 void ForceDirectories(std::string path) {
   if (!path.empty() && path.back() == '\\') path.pop_back();
   if (path.empty() || DirectoryExists(path)) return;
-  const std::string parent = ExtractFilePath(path);
+  const std::string parent = path.substr(0, path.find_last_of("\\:") + 1);
   // A drive ("C:") or a root needs no creating; stop when no shorter parent exists.
   if (parent.size() < path.size() && !parent.empty()) ForceDirectories(parent);
   CreateDirectoryA(path.c_str(), nullptr);
-}
-
-std::string ExtractFileName(const std::string& path) {
-  const auto cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string ExtractFilePath(const std::string& path) {
-  const auto cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? "" : path.substr(0, cut + 1);
 }
 
 std::string WindowsFolder() {

@@ -10,11 +10,6 @@ bool DirectoryExists(const std::string& path);
 // ignored. Failures are not reported: the caller's next step shows them.
 void ForceDirectories(std::string path);
 
-// The text after the last "\" or ":".
-std::string ExtractFileName(const std::string& path);
-// The text up to and including the last "\" or ":".
-std::string ExtractFilePath(const std::string& path);
-
 // GetWindowsDirectoryA, whole however long, without a trailing backslash
 // except at a drive's root.
 std::string WindowsFolder();

@@ -1,0 +1,4 @@
+# The wizard's rules that need no Win32. Included by the Windows build and by
+# the native sanitizer build.
+add_library(setup_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/wizard_rules.cpp)
+target_include_directories(setup_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
