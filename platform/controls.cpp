@@ -72,8 +72,8 @@ void Control::SetBounds(const Bounds& b) {
   SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Control::SetFont(const FontSpec& spec) {
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_->Font(spec)), TRUE);
+void Control::SetFont(const FontSpec& design) {
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_->Font(design)), TRUE);
 }
 
 Label::Label(Container& parent, int id, const std::string& caption, const Bounds& b, bool wrap) {

@@ -28,7 +28,7 @@ class Control {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetBounds(const Bounds& b);
-  void SetFont(const FontSpec& spec);
+  void SetFont(const FontSpec& design);
   void Focus();
 
   // A notification (WM_COMMAND code) from the control.

@@ -73,10 +73,10 @@ std::string Form::Caption() const {
   return text;
 }
 
-HFONT Form::Font(const FontSpec& spec) {
-  HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, 0, 0,
+HFONT Form::Font(const FontSpec& design) {
+  HFONT font = CreateFontA(-design.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, design.italic, 0, 0,
                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, spec.face);
+                           DEFAULT_PITCH | FF_DONTCARE, design.face);
   fonts_.emplace_back(font);
   return font;
 }

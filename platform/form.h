@@ -68,7 +68,7 @@ class Form : public Container {
   // The control that gets the focus when the form is activated.
   void SetActiveControl(Control* control);
 
-  HFONT Font(const FontSpec& spec);
+  HFONT Font(const FontSpec& design);
   HFONT DefaultFont() const { return font_; }
 
   // Used by controls and timers as they are made.
