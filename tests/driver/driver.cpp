@@ -172,4 +172,9 @@ void PressButton(HWND dialog, const std::string& caption) {
     if (Text(b) == caption) return Click(b);
 }
 
+bool Answer(const MessageBoxView& box, const std::string& caption) {
+  PressButton(box.handle, caption);
+  return WaitUntil([&] { return !IsWindow(box.handle); });
+}
+
 }  // namespace driver

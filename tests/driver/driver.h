@@ -57,5 +57,7 @@ MessageBoxView WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout = 
 std::string OpenMessages(DWORD pid);
 // Presses the dialog's button with this caption.
 void PressButton(HWND dialog, const std::string& caption);
+// Presses the button and waits until the box has closed; false when it stays.
+bool Answer(const MessageBoxView& box, const std::string& caption);
 
 }  // namespace driver

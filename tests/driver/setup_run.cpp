@@ -1,5 +1,6 @@
 #include "setup_run.h"
 
+#include <cstring>
 #include <stdexcept>
 
 #include "driver.h"
@@ -13,6 +14,25 @@ void MakeFolders(const std::string& path) {
   for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
     CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
   CreateDirectoryA(path.c_str(), nullptr);
+}
+
+// This process's environment with the given variables set: NUL-separated
+// "name=value" strings ending in an empty one.
+std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::string>>& set) {
+  const auto replaced = [&](const char* entry) {
+    for (const auto& variable : set)
+      if (_strnicmp(entry, (variable.first + "=").c_str(), variable.first.size() + 1) == 0) return true;
+    return false;
+  };
+  std::string block;
+  if (char* own = GetEnvironmentStringsA()) {
+    for (const char* entry = own; *entry; entry += std::strlen(entry) + 1)
+      if (!replaced(entry)) block.append(entry).push_back('\0');
+    FreeEnvironmentStringsA(own);
+  }
+  for (const auto& [name, value] : set) block.append(name + "=" + value).push_back('\0');
+  block.push_back('\0');
+  return block;
 }
 
 }  // namespace
@@ -66,14 +86,19 @@ void SetupRun::AddFile(const std::string& name, const std::string& bytes) const 
   WriteFile(folder_ + "\\" + name, bytes);
 }
 
+void SetupRun::SetEnvironment(const std::string& name, const std::string& value) {
+  environment_.emplace_back(name, value);
+}
+
 void SetupRun::Start(const std::string& workingFolder) {
   const std::string program = folder_ + "\\setup.exe";
   std::string commandLine = "\"" + program + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   const std::string cwd = workingFolder.empty() ? folder_ : workingFolder;
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      cwd.c_str(), &startup, &info_))
+  std::string block = EnvironmentBlock(environment_);
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                      environment_.empty() ? nullptr : block.data(), cwd.c_str(), &startup, &info_))
     throw std::runtime_error("cannot start " + program);
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace driver {
 
@@ -17,6 +19,8 @@ class SetupRun {
   const std::string& Folder() const { return folder_; }
   // Writes a file into the distribution folder, bytes as given.
   void AddFile(const std::string& name, const std::string& bytes) const;
+  // Sets an environment variable for the program, on top of this process's own.
+  void SetEnvironment(const std::string& name, const std::string& value);
   // Starts setup.exe with the given working folder (default: the distribution folder).
   void Start(const std::string& workingFolder = "");
   DWORD Pid() const { return info_.dwProcessId; }
@@ -30,6 +34,7 @@ class SetupRun {
 
  private:
   std::string folder_;
+  std::vector<std::pair<std::string, std::string>> environment_;
   HWND wizard_ = nullptr;
   PROCESS_INFORMATION info_{};
 };

@@ -1,0 +1,72 @@
+#include "demo/walk.h"
+
+#include <stdexcept>
+
+#include "driver.h"
+#include "reader/ids.h"
+#include "setup/ids.h"
+
+namespace demo {
+
+namespace {
+
+using namespace driver;
+namespace ids = setup::ids;
+
+void Require(bool condition, DWORD pid, const std::string& step) {
+  if (!condition) throw std::runtime_error(step + " did not come (" + OpenMessages(pid) + ")");
+}
+
+WizardView ReadWizard(HWND wizard) {
+  WizardView view;
+  view.title = Text(Child(wizard, ids::Label4));
+  view.version = Text(Child(wizard, ids::Label7));
+  view.welcome = Text(Child(wizard, ids::Label10));
+  view.destination = Text(Child(wizard, ids::d));
+  view.startMenu = Text(Child(wizard, ids::smenu));
+  view.startMenuChoices = ComboItems(Child(wizard, ids::smenu));
+  return view;
+}
+
+// The next message box: its text, once answered with `button`.
+std::string AnswerBox(DWORD pid, const std::string& step, const std::string& button) {
+  const MessageBoxView box = WaitForMessageBox(pid);
+  Require(box.handle != nullptr, pid, step);
+  Require(Answer(box, button), pid, step + " closing");
+  return box.text;
+}
+
+}  // namespace
+
+Walk WalkThrough(SetupRun& run, const std::string& runAnswer) {
+  const DWORD pid = run.Pid();
+  Walk walk;
+  HWND wizard = run.Wizard();
+  Require(wizard != nullptr, pid, "the wizard");
+  walk.wizard = ReadWizard(wizard);
+  HWND next = Child(wizard, ids::Button2);
+  for (int page = 0; page < 4; ++page) Press(next);
+  walk.wizard.summaryDestination = Text(Child(wizard, ids::lDest));
+  walk.wizard.summaryStartMenu = Text(Child(wizard, ids::lStart));
+  walk.wizard.summaryReadme = Text(Child(wizard, ids::lReadMe));
+  Require(Text(next) == "&Install", pid, "the last page");
+  Click(next);
+
+  HWND reader = WaitForTopLevel(pid, "TfReadMe", "Reader");
+  Require(reader != nullptr, pid, "the licence");
+  HWND memo = Child(reader, reader::ids::Memo1);
+  walk.licence = Text(memo);
+  Click(Child(reader, reader::ids::button1));  // Accept
+  // The same reader comes back with the README once the files are in.
+  Require(WaitUntil([&] { return Visible(reader) && Text(memo) != walk.licence; }), pid, "the README");
+  walk.readme = Text(memo);
+  Click(Child(reader, reader::ids::button1));  // OK
+
+  walk.exitMessage = AnswerBox(pid, "the exit message", "OK");
+  walk.question = AnswerBox(pid, "the closing question", runAnswer);
+  Require(run.WaitForExit(), pid, "the end of setup.exe");
+  walk.exitCode = run.ExitCode();
+  return walk;
+}
+
+}  // namespace demo

@@ -1,0 +1,30 @@
+// Clicks through the sample product's install from another process, the
+// way a user would, and keeps what each window showed.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "setup_run.h"
+
+namespace demo {
+
+struct WizardView {
+  std::string title, version, welcome, destination, startMenu;
+  std::vector<std::string> startMenuChoices;
+  // The last page's summary.
+  std::string summaryDestination, summaryStartMenu, summaryReadme;
+};
+
+struct Walk {
+  WizardView wizard;
+  std::string licence, readme, exitMessage, question;
+  DWORD exitCode = 0;
+};
+
+// Next four times, Install, Accept the licence, OK the README and the exit
+// message, then `runAnswer` ("&Yes" or "&No") to the closing question, and
+// waits for the program to end. Throws std::runtime_error naming the step
+// whose window did not come, with the message boxes then open.
+Walk WalkThrough(driver::SetupRun& run, const std::string& runAnswer);
+
+}  // namespace demo
