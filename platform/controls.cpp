@@ -85,8 +85,11 @@ Bevel::Bevel(Container& parent, int id, const Bounds& b) {
   Create(parent, id, "STATIC", "", SS_ETCHEDFRAME, 0, b);
 }
 
-Button::Button(Container& parent, int id, const std::string& caption, const Bounds& b) {
-  Create(parent, id, "BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0, b);
+Button::Button(Container& parent, int id, const std::string& caption, const Bounds& b)
+    : Button(parent, id, caption, b, BS_PUSHBUTTON) {}
+
+Button::Button(Container& parent, int id, const std::string& caption, const Bounds& b, DWORD type) {
+  Create(parent, id, "BUTTON", caption, type | WS_TABSTOP, 0, b);
 }
 
 void Button::Command(int code) {

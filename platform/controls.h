@@ -22,7 +22,7 @@ class Control {
   int Id() const { return id_; }
 
   std::string Text() const;
-  void SetText(const std::string& text);
+  virtual void SetText(const std::string& text);
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
@@ -37,6 +37,8 @@ class Control {
   virtual bool PaintsOnParent() const { return false; }
   // Push buttons take Enter while they have the focus.
   virtual bool IsPushButton() const { return false; }
+  // Owner-drawn controls draw themselves when the form passes WM_DRAWITEM on.
+  virtual void DrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   COLORREF TextColor() const { return color_; }
 
  protected:
@@ -69,6 +71,10 @@ class Button : public Control {
   bool IsPushButton() const override { return true; }
   // Presses the button as a click does, when it is shown and enabled.
   void Click();
+
+ protected:
+  // `type`: BS_PUSHBUTTON, or BS_OWNERDRAW for a button that draws its face.
+  Button(Container& parent, int id, const std::string& caption, const Bounds& b, DWORD type);
 };
 
 class CheckBox : public Control {

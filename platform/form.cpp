@@ -90,6 +90,13 @@ Control* Form::ControlById(int id) const {
   return it == controls_.end() ? nullptr : it->second;
 }
 
+Control* Form::EnterButton() const {
+  HWND focus = GetFocus();
+  Control* c = focus ? ControlById(GetDlgCtrlID(focus)) : nullptr;
+  if (c && c->IsPushButton() && c->Handle() == focus) return c;
+  return default_;
+}
+
 void Form::SetActiveControl(Control* control) {
   focus_ = control ? control->Handle() : nullptr;
   if (focus_ && GetActiveWindow() == hwnd_) SetFocus(focus_);
@@ -152,14 +159,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_APP_ACTIVATE:
       FormActivate();
       return 0;
-    case DM_GETDEFID: {
-      // Enter presses the focused push button, else the default button.
-      HWND focus = GetFocus();
-      Control* c = focus ? ControlById(GetDlgCtrlID(focus)) : nullptr;
-      if (c && c->IsPushButton() && c->Handle() == focus) return MAKELRESULT(c->Id(), DC_HASDEFID);
-      if (default_) return MAKELRESULT(default_->Id(), DC_HASDEFID);
+    case DM_GETDEFID:
+      if (Control* c = EnterButton()) return MAKELRESULT(c->Id(), DC_HASDEFID);
       return 0;
-    }
     case WM_COMMAND: {
       const int id = LOWORD(wp);
       if (id == IDCANCEL && lp == 0) {
@@ -180,6 +182,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, c->TextColor() == CLR_INVALID ? GetSysColor(COLOR_WINDOWTEXT) : c->TextColor());
       return GetClassLongPtrA(GetParent(reinterpret_cast<HWND>(lp)), GCLP_HBRBACKGROUND);
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      Control* c = item.CtlType == ODT_BUTTON ? ControlById(static_cast<int>(item.CtlID)) : nullptr;
+      if (!c || c->Handle() != item.hwndItem) break;
+      c->DrawItem(item);
+      if (item.itemAction == ODA_FOCUS) {
+        // The focus is moving: once it has settled, draw this button and the
+        // default button again, so that the outline shows where Enter goes.
+        InvalidateRect(item.hwndItem, nullptr, FALSE);
+        if (default_) InvalidateRect(default_->Handle(), nullptr, FALSE);
+      }
+      return TRUE;
     }
     case WM_TIMER: {
       const auto it = timers_.find(wp);

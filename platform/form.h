@@ -65,6 +65,9 @@ class Form : public Container {
   // Enter presses the default button, Esc the cancel button (when shown and enabled).
   void SetDefaultButton(Button* button) { default_ = button; }
   void SetCancelButton(Button* button) { cancel_ = button; }
+  // Whether Enter presses this button now: the focused push button, else the
+  // default button. That one shows the default button's outline.
+  bool IsDefaultButton(const Control& control) const { return EnterButton() == &control; }
   // The control that gets the focus when the form is activated.
   void SetActiveControl(Control* control);
 
@@ -84,6 +87,7 @@ class Form : public Container {
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   Control* ControlById(int id) const;
+  Control* EnterButton() const;
 
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;

@@ -22,8 +22,8 @@ platform::Form::Style ReaderStyle() {
 TfReadMe::TfReadMe()
     : Form("TfReadMe", "Reader", ReaderStyle()),
       Memo1(*this, ids::Memo1, {0, 0, 385, 377}),
-      button1(*this, ids::button1, "&OK", {302, 382, 75, 25}),
-      button2(*this, ids::button2, "&Decline", {219, 382, 75, 25}) {
+      button1(*this, ids::button1, "&OK", platform::Glyph::Tick, {302, 382, 75, 25}),
+      button2(*this, ids::button2, "&Decline", platform::Glyph::Cross, {219, 382, 75, 25}) {
   button1.OnClick = [this] { Button1Click(); };
   button2.OnClick = [this] { Button2Click(); };
   SetDefaultButton(&button1);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/glyph_button.h"
 
 namespace reader {
 
@@ -12,8 +13,8 @@ class TfReadMe : public platform::Form {
   TfReadMe();
 
   platform::Memo Memo1;
-  platform::Button button1;
-  platform::Button button2;
+  platform::GlyphButton button1;
+  platform::GlyphButton button2;
 
  protected:
   void FormShow() override;

@@ -7,6 +7,7 @@
 #include "install/wizard_fields.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/glyph_button.h"
 #include "script/lines.h"
 #include "setup/wizard_rules.h"
 
@@ -57,7 +58,7 @@ class TfSetup : public platform::Form, public install::WizardFields {
   platform::StatusBar StatusBar1;
   platform::Panel Panel1;
   platform::PageControl pc1;
-  platform::Button button3, Button2, Button1;
+  platform::GlyphButton button3, Button2, Button1;
   platform::Panel &ts1, &ts3, &ts4, &ts5, &ts8;
   platform::Bevel Bevel1;
   platform::Label Label9, Label11, Label10;
