@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "driver.h"
+#include "install/ids.h"
+#include "platform/handle.h"
 #include "server_windows.h"
 #include "setup_run.h"
 #include "timing.h"
@@ -36,6 +38,7 @@ struct FileSet {
   const char* label;  // as printed
   const char* dist;   // the distribution folder's name
   double target;      // the highest acceptable ratio
+  bool dropCopies;    // whether each copy is deleted once checked
   std::vector<std::string> names;
   std::vector<std::size_t> sizes;
   std::vector<double> setupTimes, loopTimes;
@@ -50,7 +53,7 @@ std::string NumberedName(const char* stem, int number) {
 }
 
 FileSet SmallFiles() {
-  FileSet set{"2000 small files", "copy-small", 1.15, {}, {}, {}, {}};
+  FileSet set{"2000 small files", "copy-small", 1.15, false, {}, {}, {}, {}};
   std::mt19937 random(kSeed);
   for (int i = 0; i < 2000; ++i) {
     set.names.push_back(NumberedName("small", i));
@@ -60,7 +63,7 @@ FileSet SmallFiles() {
 }
 
 FileSet LargeFiles() {
-  FileSet set{"20 large files", "copy-large", 1.05, {}, {}, {}, {}};
+  FileSet set{"20 large files", "copy-large", 1.05, true, {}, {}, {}, {}};
   for (int i = 0; i < 20; ++i) {
     set.names.push_back(NumberedName("large", i));
     set.sizes.push_back(10 * kMiB);
@@ -68,7 +71,19 @@ FileSet LargeFiles() {
   return set;
 }
 
-// Writes the set's files and its install script into its distribution folder.
+// Writes a file and waits until it is on disk, so that writing it back does
+// not fall into a measurement.
+void WriteDurable(const std::string& path, const char* bytes, std::size_t size) {
+  const platform::FileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD wrote = 0;
+  if (!file || !WriteFile(file.get(), bytes, static_cast<DWORD>(size), &wrote, nullptr) || wrote != size ||
+      !FlushFileBuffers(file.get()))
+    throw std::runtime_error("cannot write " + path);
+}
+
+// Writes the set's files and its install script into its distribution
+// folder; returns the folder.
 std::string MakeDistribution(const FileSet& set) {
   std::mt19937 random(kSeed);
   std::string pool(10 * kMiB + 64 * kKiB, '\0');
@@ -76,21 +91,26 @@ std::string MakeDistribution(const FileSet& set) {
   const driver::SetupRun dist(set.dist);
   std::string script = "\\CopyBench\r\nCopy Bench\r\nCopy Bench\r\n:files\r\n:install\r\n";
   for (std::size_t i = 0; i < set.names.size(); ++i) {
-    dist.AddFile(set.names[i], pool.substr(i * 4093 % (64 * kKiB), set.sizes[i]));
+    WriteDurable(dist.Folder() + "\\" + set.names[i], pool.data() + i * 4093 % (64 * kKiB), set.sizes[i]);
     script += set.names[i] + "\r\n";
   }
-  dist.AddFile("setup.ini", script + ":\r\n");
+  script += ":\r\n";
+  WriteDurable(dist.Folder() + "\\setup.ini", script.data(), script.size());
   return dist.Folder();
 }
 
-// Throws unless every file of the set is in the folder with its size.
-void Check(const FileSet& set, const std::string& folder) {
+// Throws unless every file of the set is in the folder with its size. Large
+// copies are then deleted: their data, never written back, is dropped, and
+// does not pile up to slow the later rounds. Small ones are kept, as
+// creating many files right after deleting many is slow.
+void CheckCopy(const FileSet& set, const std::string& folder) {
   for (std::size_t i = 0; i < set.names.size(); ++i) {
     const std::string path = folder + "\\" + set.names[i];
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeHigh != 0 ||
         data.nFileSizeLow != set.sizes[i])
       throw std::runtime_error("missing or wrong size: " + path);
+    if (set.dropCopies) DeleteFileA(path.c_str());
   }
 }
 
@@ -99,14 +119,22 @@ double TimeSetup(const FileSet& set, const std::string& destination) {
   run.Start();
   run.Install(destination);
   const double deadline = bench::NowMs() + kTimeoutMs;
-  // The window's class and caption come from the window server; setup.exe is not disturbed.
-  while (!bench::FindVisible(run.Pid(), "TfCopy", "Installing")) {
+  // Class, caption and status line come from the window server: setup.exe is not disturbed.
+  HWND window = nullptr;
+  while (!(window = bench::FindVisible(run.Pid(), "TfCopy", "Installing"))) {
     if (bench::NowMs() > deadline || run.WaitForExit(1)) throw std::runtime_error("no install window");
   }
   const double start = bench::NowMs();
-  // Looking for a file asks nothing of setup.exe nor of the wineserver.
+  // Wine looks for a missing file through the whole folder, thousands of
+  // names by the end: the record is looked for only once the status line
+  // has left the copy ("Generating Icons." follows it).
+  const HWND status = driver::Child(window, install::ids::Label1);
   const std::string record = destination + "\\unin.ini";
-  while (GetFileAttributesA(record.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  for (;;) {
+    const std::string text = bench::ServerText(status);
+    if (!text.empty() && text.rfind("Copying file: ", 0) != 0 &&
+        GetFileAttributesA(record.c_str()) != INVALID_FILE_ATTRIBUTES)
+      break;
     if (bench::NowMs() > deadline)
       throw std::runtime_error("no uninstall record: " + driver::OpenMessages(run.Pid()));
     Sleep(1);
@@ -130,9 +158,9 @@ void Measure(FileSet& set, int runs) {
   for (int round = 1; round <= runs; ++round) {
     const std::string folder = kOut + "\\" + set.dist + "-" + std::to_string(round);
     set.setupTimes.push_back(TimeSetup(set, folder + "-setup"));
-    Check(set, folder + "-setup");
+    CheckCopy(set, folder + "-setup");
     set.loopTimes.push_back(TimeLoop(set, source, folder + "-loop"));
-    Check(set, folder + "-loop");
+    CheckCopy(set, folder + "-loop");
   }
 }
 
