@@ -5,13 +5,14 @@
 // Usage: startup_timer RUNS SETUP_EXE MINIMAL_EXE
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "driver.h"
+#include "server_windows.h"
+#include "timing.h"
 #include "platform/handle.h"
 #include "setup/ids.h"
 
@@ -32,37 +33,8 @@ struct Target {
 
 bool Shown(HWND) { return true; }
 
-// Window texts and classes are read from the window server alone
-// (GetWindowText of another process's window sends it nothing), so that
-// watching a program does not slow it down.
-std::string ServerText(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 bool ScriptRead(HWND wizard) {
-  return ServerText(driver::Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
-}
-
-HWND FindVisible(DWORD pid, const char* windowClass, const char* caption) {
-  for (HWND w : driver::TopLevelWindows(pid)) {
-    char name[64] = {};
-    GetClassNameA(w, name, sizeof name);
-    if (std::string(name) == windowClass && ServerText(w) == caption) return w;
-  }
-  return nullptr;
-}
-
-double NowMs() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
+  return bench::ServerText(driver::Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
 }
 
 void Stop(HANDLE process, HWND window) {
@@ -80,17 +52,17 @@ double TimeOneStart(const Target& target) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  const double start = NowMs();
+  const double start = bench::NowMs();
   if (!CreateProcessA(target.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info))
     return -1;
   const platform::FileHandle process(info.hProcess), thread(info.hThread);
   HWND window = nullptr;
   double elapsed = -1;
-  while (NowMs() - start < kTimeoutMs) {
-    window = FindVisible(info.dwProcessId, target.windowClass, target.caption);
+  while (bench::NowMs() - start < kTimeoutMs) {
+    window = bench::FindVisible(info.dwProcessId, target.windowClass, target.caption);
     if (window && target.ready(window)) {
-      elapsed = NowMs() - start;
+      elapsed = bench::NowMs() - start;
       break;
     }
     // Doubles as the pause between polls; a program that ended early never gets ready.
@@ -98,17 +70,6 @@ double TimeOneStart(const Target& target) {
   }
   Stop(process.get(), window);
   return elapsed;
-}
-
-struct Summary {
-  double median, min;
-};
-
-Summary Summarise(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  const size_t n = times.size();
-  const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-  return {median, times.front()};
 }
 
 }  // namespace
@@ -137,7 +98,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  const Summary s = Summarise(setup.times), m = Summarise(minimal.times);
+  const bench::Summary s = bench::Summarise(setup.times), m = bench::Summarise(minimal.times);
   const double ratio = s.median / m.median;
   std::printf("startup: %d runs each: setup.exe median %.1f ms (min %.1f), minimal window median %.1f ms "
               "(min %.1f), ratio %.2f (target <= %.1f)%s\n",

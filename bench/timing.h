@@ -1,0 +1,16 @@
+#pragma once
+// Clock and summary shared by the benchmarks' timing programs.
+#include <vector>
+
+namespace bench {
+
+// The performance counter in milliseconds.
+double NowMs();
+
+struct Summary {
+  double median, min;
+};
+// The median and the least of a non-empty set of times.
+Summary Summarise(std::vector<double> times);
+
+}  // namespace bench
