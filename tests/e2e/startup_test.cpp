@@ -53,6 +53,15 @@ TEST(Startup, ClearScriptFillsTheWizard) {
   EXPECT_TRUE(Visible(Child(wizard, ids::ts1)));
   EXPECT_FALSE(Visible(Child(wizard, ids::ts3)));
   EXPECT_FALSE(Visible(Child(wizard, ids::Label4)));
+  // The panel is centred on the screen, in the wizard's client area.
+  RECT panel;
+  GetWindowRect(Child(wizard, ids::Panel1), &panel);
+  POINT origin{panel.left, panel.top};
+  ScreenToClient(wizard, &origin);
+  EXPECT_EQ(origin.x, GetSystemMetrics(SM_CXSCREEN) / 2 - 329 / 2);
+  EXPECT_EQ(origin.y, GetSystemMetrics(SM_CYSCREEN) / 2 - 161 / 2);
+  EXPECT_EQ(panel.right - panel.left, 329);
+  EXPECT_EQ(panel.bottom - panel.top, 161);
 }
 
 TEST(Startup, ScrambledScriptIsReadAsClearText) {
