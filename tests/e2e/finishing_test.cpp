@@ -331,21 +331,28 @@ INSTANTIATE_TEST_SUITE_P(
         LateValueCase{"MissingKeyIsNotCreated", {kAcme, "Path", "bin\\tool.exe"}, false, "Path", std::nullopt}),
     [](const ::testing::TestParamInfo<LateValueCase>& info) { return info.param.name; });
 
-class ShortRegadd : public Finishing, public ::testing::WithParamInterface<int> {};
+struct RegaddFailure {
+  const char* name;
+  std::vector<std::string> regadd;
+  std::string message;
+};
 
-TEST_P(ShortRegadd, FailsAfterTheInstallAndLeavesOnlyTheTitle) {
+void PrintTo(const RegaddFailure& c, std::ostream* os) { *os << c.name; }
+
+class FailingRegadd : public Finishing, public ::testing::WithParamInterface<RegaddFailure> {};
+
+TEST_P(FailingRegadd, FailsAfterTheInstallAndLeavesOnlyTheTitle) {
   AcmeKey acme;
   ASSERT_TRUE(AcmeKey::Create());
-  const std::vector<std::string> lines{kAcme, "Path"};
   script::Lines sections{":regadd"};
-  for (int i = 0; i < GetParam(); ++i) sections.add(lines[i]);
+  for (const std::string& line : GetParam().regadd) sections.add(line);
   sections.add(":");
   SetupRun& run = NewRun(Script({":run", "app.txt"}) + script::JoinLines(sections));
   ASSERT_TRUE(StartInstall(run));
 
   const MessageBoxView box = WaitForMessageBox(run.Pid());
   EXPECT_EQ(box.caption, "Error");
-  EXPECT_EQ(box.text, "List index out of bounds");
+  EXPECT_EQ(box.text, GetParam().message);
   ASSERT_TRUE(Answer(box, "OK"));
   // No run question follows and the wizard stays, showing only its title.
   EXPECT_FALSE(run.WaitForExit(1000));
@@ -360,6 +367,15 @@ TEST_P(ShortRegadd, FailsAfterTheInstallAndLeavesOnlyTheTitle) {
   EXPECT_TRUE(run.WaitForExit());
 }
 
-INSTANTIATE_TEST_SUITE_P(Finishing, ShortRegadd, ::testing::Values(1, 2));
+// The registry refuses a value name of 16,384 characters or more.
+const std::string kRefusedName(16384, 'v');
+
+INSTANTIATE_TEST_SUITE_P(
+    Finishing, FailingRegadd,
+    ::testing::Values(RegaddFailure{"OneLine", {kAcme}, "List index out of bounds"},
+                      RegaddFailure{"TwoLines", {kAcme, "Path"}, "List index out of bounds"},
+                      RegaddFailure{"RefusedValue", {kAcme, kRefusedName, "bin\\tool.exe"},
+                                    "Failed to set data for '" + kRefusedName + "'"}),
+    [](const ::testing::TestParamInfo<RegaddFailure>& info) { return std::string(info.param.name); });
 
 }  // namespace

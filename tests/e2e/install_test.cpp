@@ -250,3 +250,38 @@ TEST_F(Install, ProgressEndsAtOneHundredAndTheWindowClosesItself) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string ReadValue(HKEY root, const char* key, const char* name) {
+  char value[512] = {};
+  DWORD size = sizeof value - 1;
+  if (RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) return "(none)";
+  return value;
+}
+
+// The registry refuses a value name of 16,384 characters or more.
+TEST_F(Install, RefusedRegistryValueEndsThePassAfterTheRecordIsSaved) {
+  const std::string refusedName(16384, 'v');
+  StartInstall({"\\App", "App", "Title", ":exe", "App", "app.exe", ":", ":runstart", "Never Written", ":reg",
+                "HKEY_CURRENT_USER", "Software\\RefusedTest", "First", "one", "HKEY_CURRENT_USER",
+                "Software\\RefusedTest", refusedName, "two", "HKEY_CURRENT_USER", "Software\\RefusedTest", "Third",
+                "three", ":"});
+  const MessageBoxView error = NextBox();
+  EXPECT_EQ(error.caption, "Error");
+  EXPECT_EQ(error.text, "Failed to set data for '" + refusedName + "'");
+  Answer(error);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "First"), "one");
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "Third"), "(none)");
+  EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Never Written"),
+            "(none)");
+  EXPECT_TRUE(Exists(Dest("unin.ini")));
+  // The window stays for the user to close; the timer was never armed.
+  HWND copy = CopyWindow();
+  ASSERT_TRUE(copy);
+  EXPECT_FALSE(run_.WaitForExit(500));
+  PostMessageA(copy, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
+}
+
+}  // namespace
