@@ -285,3 +285,25 @@ TEST_F(Install, RefusedRegistryValueEndsThePassAfterTheRecordIsSaved) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Install, RecordThatCannotBeCreatedEndsThePassBeforeTheRegistry) {
+  CreateDirectoryA("C:\\Program Files", nullptr);
+  CreateDirectoryA(Dest().c_str(), nullptr);
+  CreateDirectoryA(Dest("unin.ini").c_str(), nullptr);  // a folder where the record should go
+  StartInstall({"\\App", "App", "Title", ":reg", "HKEY_CURRENT_USER", "Software\\NoRecordTest", "Value", "set", ":"});
+  const MessageBoxView error = NextBox();
+  EXPECT_EQ(error.caption, "Error");
+  EXPECT_EQ(error.text, "Cannot create file " + Dest("unin.ini"));
+  Answer(error);
+  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\NoRecordTest", "Value"), "(none)");
+  // Nothing half-written is left beside it.
+  EXPECT_FALSE(Exists(Dest("unin.ini.new")));
+  HWND copy = CopyWindow();
+  ASSERT_TRUE(copy);
+  PostMessageA(copy, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
+}
+
+}  // namespace
