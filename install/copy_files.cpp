@@ -16,6 +16,24 @@ std::string WithBackslash(const std::string& folder) {
   return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
 }
 
+// Where the destination does not exist yet, the attribute reset and the keep
+// rule have nothing to do, and the copy is the whole work. Asking the system
+// to copy only onto a new file finds that out in the copy itself: a separate
+// look for the destination first would cost as much as the copy again.
+bool CopyToNewFile(const std::string& source, const std::string& target) {
+  return CopyFileA(source.c_str(), target.c_str(), TRUE) != 0;
+}
+
+// The destination exists (or the copy failed for another reason): reset its
+// attributes, so read-only, hidden and system files are replaced too, leave
+// a kept file as it is, and copy over the rest.
+bool ReplaceFile(const std::string& source, const std::string& target, const KeepList& keep) {
+  const bool exists = platform::FileExists(target);
+  if (exists) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  if (exists && keep.Contains(ExtractFileName(target))) return true;
+  return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+}
+
 }  // namespace
 
 std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
@@ -43,11 +61,8 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
 
     const std::string name = InstalledName(line);
     const std::string target = prefix + name;
-    const bool exists = platform::FileExists(target);
-    // Read-only, hidden and system files are replaced too.
-    if (exists) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    const bool kept = exists && keep.Contains(ExtractFileName(target));
-    if (!kept && !CopyFileA(source.c_str(), target.c_str(), FALSE)) view.Tell("Error copying " + line);
+    if (!CopyToNewFile(source, target) && !ReplaceFile(source, target, keep))
+      view.Tell("Error copying " + line);
     if (IsRecorded(line, name)) record.add(target);
   }
   return prefix;
