@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "driver.h"
+#include "registry_values.h"
 #include "setup/ids.h"
 
 namespace driver {
@@ -61,11 +62,7 @@ std::string ReadFile(const std::string& path) {
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string ProgramsFolder() {
-  char value[MAX_PATH * 2] = {};
-  DWORD size = sizeof value - 1;
-  RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-               "Programs", RRF_RT_REG_SZ, nullptr, value, &size);
-  return value;
+  return RegValue(HKEY_CURRENT_USER, kShellFolders, "Programs").value_or("");
 }
 
 SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {

@@ -3,7 +3,6 @@
 // the reboot and run questions.
 #include <gtest/gtest.h>
 
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "registry_values.h"
 #include "script/lines.h"
 #include "setup/ids.h"
 #include "setup_run.h"
@@ -266,8 +266,8 @@ constexpr char kAcme[] = "Software\\Acme";
 // Deletes the key on both ends of the test.
 class AcmeKey {
  public:
-  AcmeKey() { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kAcme); }
-  ~AcmeKey() { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kAcme); }
+  AcmeKey() { DeleteKey(HKEY_LOCAL_MACHINE, kAcme); }
+  ~AcmeKey() { DeleteKey(HKEY_LOCAL_MACHINE, kAcme); }
   AcmeKey(const AcmeKey&) = delete;
   AcmeKey& operator=(const AcmeKey&) = delete;
   static bool Create() {
@@ -277,19 +277,9 @@ class AcmeKey {
     RegCloseKey(key);
     return true;
   }
-  static bool Exists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAcme, 0, KEY_READ, &key)) return false;
-    RegCloseKey(key);
-    return true;
-  }
+  static bool Exists() { return KeyExists(HKEY_LOCAL_MACHINE, kAcme); }
   // The value's text, or nothing when it is absent.
-  static std::optional<std::string> Value(const std::string& name) {
-    char data[1024] = {};
-    DWORD size = sizeof data - 1;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kAcme, name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size)) return {};
-    return std::string(data);
-  }
+  static std::optional<std::string> Value(const std::string& name) { return RegValue(HKEY_LOCAL_MACHINE, kAcme, name); }
 };
 
 struct LateValueCase {

@@ -5,6 +5,7 @@
 #include "driver.h"
 #include "install/ids.h"
 #include "reader/ids.h"
+#include "registry_values.h"
 #include "setup/ids.h"
 #include "script/lines.h"
 #include "script/unscramble.h"
@@ -253,13 +254,6 @@ TEST_F(Install, ProgressEndsAtOneHundredAndTheWindowClosesItself) {
 
 namespace {
 
-std::string ReadValue(HKEY root, const char* key, const char* name) {
-  char value[512] = {};
-  DWORD size = sizeof value - 1;
-  if (RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) return "(none)";
-  return value;
-}
-
 // The registry refuses a value name of 16,384 characters or more.
 TEST_F(Install, RefusedRegistryValueEndsThePassAfterTheRecordIsSaved) {
   const std::string refusedName(16384, 'v');
@@ -271,10 +265,10 @@ TEST_F(Install, RefusedRegistryValueEndsThePassAfterTheRecordIsSaved) {
   EXPECT_EQ(error.caption, "Error");
   EXPECT_EQ(error.text, "Failed to set data for '" + refusedName + "'");
   Answer(error);
-  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "First"), "one");
-  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "Third"), "(none)");
-  EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Never Written"),
-            "(none)");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "First"), "one");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\RefusedTest", "Third"), std::nullopt);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Never Written"),
+            std::nullopt);
   EXPECT_TRUE(Exists(Dest("unin.ini")));
   // The window stays for the user to close; the timer was never armed.
   HWND copy = CopyWindow();
@@ -297,7 +291,7 @@ TEST_F(Install, RecordThatCannotBeCreatedEndsThePassBeforeTheRegistry) {
   EXPECT_EQ(error.caption, "Error");
   EXPECT_EQ(error.text, "Cannot create file " + Dest("unin.ini"));
   Answer(error);
-  EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "Software\\NoRecordTest", "Value"), "(none)");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\NoRecordTest", "Value"), std::nullopt);
   // Nothing half-written is left beside it.
   EXPECT_FALSE(Exists(Dest("unin.ini.new")));
   HWND copy = CopyWindow();

@@ -2,7 +2,7 @@
 // user would, and every result compared with what it must be; then installed
 // a second time into the same folder.
 #include <gtest/gtest.h>
-#include <shlwapi.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <optional>
@@ -11,6 +11,7 @@
 #include "demo/walk.h"
 #include "driver.h"
 #include "raw_link.h"
+#include "registry_values.h"
 #include "script/lines.h"
 #include "setup_run.h"
 
@@ -51,29 +52,6 @@ std::string ProductText(const std::string& name) {
 
 // How the reader shows a text: without the break after the last line.
 std::string Shown(const std::string& text) { return text.substr(0, text.size() - 2); }
-
-std::optional<std::string> RegValue(HKEY root, const std::string& key, const std::string& name) {
-  char data[2048] = {};
-  DWORD size = sizeof data - 1;
-  if (RegGetValueA(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size))
-    return std::nullopt;
-  return std::string(data);
-}
-
-void SetRegValue(HKEY root, const std::string& key, const std::string& name, const std::string& value) {
-  HKEY handle = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr), 0);
-  RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-  RegCloseKey(handle);
-}
-
-bool KeyExists(HKEY root, const std::string& key) {
-  HKEY handle = nullptr;
-  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle)) return false;
-  RegCloseKey(handle);
-  return true;
-}
 
 std::string Profile(const std::string& file, const std::string& section, const std::string& key) {
   char value[256] = {};

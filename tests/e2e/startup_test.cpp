@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "registry_values.h"
 #include "script/lines.h"
 #include "script/unscramble.h"
 #include "setup/ids.h"
@@ -14,15 +15,7 @@ namespace ids = setup::ids;
 
 std::string Script(std::initializer_list<std::string> lines) { return script::JoinLines(script::Lines(lines)); }
 
-void SetProgramsFolder(const std::string& folder) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                            0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExA(key, "Programs", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                 static_cast<DWORD>(folder.size() + 1));
-  RegCloseKey(key);
-}
+void SetProgramsFolder(const std::string& folder) { SetRegValue(HKEY_CURRENT_USER, kShellFolders, "Programs", folder); }
 
 struct Shown {
   std::string title, version, welcome, destination, startMenu;

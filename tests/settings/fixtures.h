@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "registry_values.h"
+#include "setup_run.h"
+
 namespace settings_test {
 
 // C:\settest\<name>, created empty and removed with its content.
@@ -27,17 +30,15 @@ class TempFolder {
 
 // Creates the folder and its parents.
 void MakeFolder(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-std::string ReadFile(const std::string& path);
-
-// The string value, or nothing when the key or the value is missing.
-std::optional<std::string> RegValue(HKEY root, const std::string& path, const std::string& name);
-bool KeyExists(HKEY root, const std::string& path);
-std::size_t ValueCount(HKEY root, const std::string& path);
-void SetRegValue(HKEY root, const std::string& path, const std::string& name, const std::string& value);
-// Removes the key with its subtree; a missing key is fine.
-void DeleteKey(HKEY root, const std::string& path);
-void DeleteValue(HKEY root, const std::string& path, const std::string& name);
+// Files and registry values through the end-to-end driver's helpers.
+using driver::DeleteKey;
+using driver::DeleteValue;
+using driver::KeyExists;
+using driver::ReadFile;
+using driver::RegValue;
+using driver::SetRegValue;
+using driver::ValueCount;
+using driver::WriteFile;
 
 // GetShortPathNameA with room for any path.
 std::string ShortPath(const std::string& path);
