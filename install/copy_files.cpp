@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kDiskPrompts = 5;
 
-std::string WithBackslash(const std::string& folder) {
-  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
-}
-
 // Where the destination does not exist yet, the attribute reset and the keep
 // rule have nothing to do, and the copy is the whole work. Asking the system
 // to copy only onto a new file finds that out in the copy itself: a separate
@@ -70,9 +66,9 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {
   if (extraFile.empty()) return;
-  const std::string folder = WithBackslash(folders.destination) + extraFolder;
+  const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
-  CopyFileA((WithBackslash(folders.source) + extraFile).c_str(), (folder + "\\" + extraFile).c_str(), FALSE);
+  CopyFileA(InFolder(folders.source, extraFile).c_str(), (folder + "\\" + extraFile).c_str(), FALSE);
 }
 
 }  // namespace install
