@@ -1,17 +1,9 @@
-# Cross toolchain: 32-bit Windows programs built with MinGW-w64 on Linux.
-# The -posix compilers give std::thread/std::mutex, which GoogleTest needs.
-set(CMAKE_SYSTEM_NAME Windows)
+# The 32-bit build: the programs for Windows 95, 98 and NT 4.0.
 set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
 
-set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test programs run under Wine, each in a prefix of its own (see tests/wine/run).
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/run)
+# PE subsystem version of the shipped programs, the PE format objdump names,
+# and the size that setup.exe must stay within (bytes).
+set(SHIPPED_SUBSYSTEM 4.0)
+set(SHIPPED_PE_FORMAT pei-i386)
+set(SETUP_SIZE_CAP 262144)
