@@ -7,3 +7,11 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
 set(SHIPPED_SUBSYSTEM 4.0)
 set(SHIPPED_PE_FORMAT pei-i386)
 set(SETUP_SIZE_CAP 262144)
+# For the Pentium: no CMOV, FCOMI or anything newer in any code that goes
+# into a shipped program, which also links the runtime of our own (runtime/)
+# instead of MinGW's, for Windows 95 has no msvcrt.dll.
+set(CMAKE_C_FLAGS_INIT -march=i586)
+set(CMAKE_CXX_FLAGS_INIT -march=i586)
+# The shipped programs' files are also checked against what Windows 95 and
+# NT 4.0 export, and for Pentium instructions (tests/check-exe).
+set(OLD_WINDOWS ON)

@@ -5,8 +5,15 @@
 # the POSIX-thread runtime that the tests need adds 25 KB of pthread
 # emulation. The compiler versions are the same.
 string(REPLACE "-posix" "-win32" win32_linker "${CMAKE_CXX_COMPILER}")
-set(CMAKE_CXX_LINK_EXECUTABLE
-  "${win32_linker} <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>")
+if(OLD_WINDOWS)
+  # Our runtime alone, between the exception tables' start and end marks.
+  set(rt ${CMAKE_BINARY_DIR}/runtime)
+  set(CMAKE_CXX_LINK_EXECUTABLE "${win32_linker} <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> -nostdlib -Wl,-u,_WinMainCRTStartup \
+${rt}/frame_begin.o <OBJECTS> -o <TARGET> <LINK_LIBRARIES> ${rt}/libruntime.a -lkernel32 -lgcc ${rt}/frame_end.o")
+else()
+  set(CMAKE_CXX_LINK_EXECUTABLE
+    "${win32_linker} <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>")
+endif()
 
 # Stripped, whole-program optimised, GUI, for the PE subsystem that the
 # build's toolchain file names, left in the build folder's top.
@@ -21,4 +28,8 @@ function(shipped_program target)
     -Wl,--disable-reloc-section -Wl,--subsystem,windows:${SHIPPED_SUBSYSTEM}
     -Wl,--major-os-version,${major} -Wl,--minor-os-version,${minor})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  if(OLD_WINDOWS)
+    add_dependencies(${target} runtime runtime_frames)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/runtime/libruntime.a)
+  endif()
 endfunction()

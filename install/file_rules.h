@@ -3,7 +3,7 @@
 // progress and what the uninstall record lists.
 #include <optional>
 #include <string>
-#include <unordered_set>
+#include <set>
 
 #include "script/lines.h"
 
@@ -35,7 +35,7 @@ class KeepList {
   bool Contains(const std::string& fileName) const;
 
  private:
-  std::unordered_set<std::string> names_;
+  std::set<std::string> names_;
 };
 
 }  // namespace install

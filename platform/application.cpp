@@ -13,8 +13,9 @@ Application* instance = nullptr;
 
 Application::Application() : module_(GetModuleHandleA(nullptr)) {
   instance = this;
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&icc);
+  // The first comctl32 (4.00, Windows 95) has only this: it registers all
+  // of its classes, the progress bar among them.
+  InitCommonControls();
 }
 
 Application& Application::Instance() { return *instance; }
@@ -22,6 +23,15 @@ Application& Application::Instance() { return *instance; }
 void Application::SetMainForm(Form* form) {
   if (!main_) main_ = form;
 }
+
+namespace {
+// The top-level window that holds hwnd (GetAncestor's GA_ROOT, which
+// Windows 95 and NT 4.0 do not have).
+HWND RootOf(HWND hwnd) {
+  while (hwnd && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = GetParent(hwnd);
+  return hwnd;
+}
+}  // namespace
 
 bool Application::ProcessMessage() {
   MSG msg;
@@ -32,7 +42,7 @@ bool Application::ProcessMessage() {
     return false;
   }
   // Tab, Enter and Esc work on every form as they do in a dialog box.
-  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootOf(msg.hwnd);
   if (root && Form::FromHandle(root) && IsDialogMessageA(root, &msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/handle.h"
+#include "platform/late_bound.h"
 #include "platform/text_file.h"
 
 namespace platform {
@@ -24,16 +25,20 @@ void RequestRestart() {
 }
 
 bool EnableShutdownPrivilege() {
+  // Windows 95 and 98 have no tokens: their advapi32 exports only stubs.
+  const auto openToken = LateBound<decltype(&OpenProcessToken)>("advapi32.dll", "OpenProcessToken");
+  const auto lookup = LateBound<decltype(&LookupPrivilegeValueA)>("advapi32.dll", "LookupPrivilegeValueA");
+  const auto adjust = LateBound<decltype(&AdjustTokenPrivileges)>("advapi32.dll", "AdjustTokenPrivileges");
+  if (!IsWindowsNT() || !openToken || !lookup || !adjust) return false;
   HANDLE raw = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
+  if (!openToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
   const FileHandle token(raw);
   TOKEN_PRIVILEGES privileges{};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return false;
+  if (!lookup(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return false;
   // Success is partial when the privilege is not held: ERROR_NOT_ALL_ASSIGNED.
-  return AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr) &&
-         GetLastError() == ERROR_SUCCESS;
+  return adjust(token.get(), FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
 }
 
 void StartProgram(const std::string& commandLine) { WinExec(commandLine.c_str(), SW_SHOWNORMAL); }

@@ -8,8 +8,7 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 }  // namespace
 
-ListIndexError::ListIndexError()
-    : std::out_of_range("List index out of bounds") {}
+const char* ListIndexError::what() const noexcept { return "List index out of bounds"; }
 
 Lines::Lines(std::initializer_list<std::string> lines) : lines_(lines) {}
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +13,9 @@ namespace script {
 
 // Thrown for every read beyond the end of a list; the message is the one the
 // user sees in the error box.
-class ListIndexError : public std::out_of_range {
+class ListIndexError : public std::exception {
  public:
-  ListIndexError();
+  const char* what() const noexcept override;
 };
 
 class Lines {

@@ -1,0 +1,1 @@
+// Host settings that GCC's build would generate: none are needed.

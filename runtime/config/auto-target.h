@@ -1,0 +1,1 @@
+// Target settings that GCC's build would generate: none are needed.

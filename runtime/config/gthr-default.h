@@ -1,0 +1,2 @@
+// The programs have one thread: the unwinder's locks are no-ops.
+#include "gthr-single.h"

@@ -1,0 +1,1 @@
+// Target headers that GCC's build would list here: none for this target.
