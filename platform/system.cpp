@@ -38,4 +38,7 @@ bool EnableShutdownPrivilege() {
 
 void StartProgram(const std::string& commandLine) { WinExec(commandLine.c_str(), SW_SHOWNORMAL); }
 
+// The high bit of GetVersion is set on Windows 95, 98 and Me.
+bool ReplacesInOneStep() { return (GetVersion() & 0x80000000u) == 0; }
+
 }  // namespace platform
