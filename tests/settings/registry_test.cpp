@@ -63,13 +63,15 @@ TEST_F(RegistryPhase, DataCodesOfBothSections) {
   const std::string shortDestination = ShortPath(destination);
   ASSERT_NE(shortDestination, "");
   ASSERT_NE(shortDestination, destination);
+  // The destination holds a blank: the commands quote the program and "%1".
   const std::string program = destination + "\\bin\\mg.exe";
+  const std::string quoted = "\"" + program + "\"";
   const std::string uninstall = WindowsDirectory() + "\\twremove.exe " + shortDestination;
   const struct {
     std::string data, reg, reg1;
   } rows[] = {
-      {"p", program + " %1", program},
-      {"P", program + " %1 %2 %3 %4 %5 %6 %7 %8 %9", "P"},
+      {"p", quoted + " \"%1\"", program},
+      {"P", quoted + " \"%1\" %2 %3 %4 %5 %6 %7 %8 %9", "P"},
       {"u", uninstall, uninstall},
       {"r", destination, "r"},
       {"s", shortDestination, "s"},
@@ -219,22 +221,29 @@ TEST_F(RegistryPhase, StepsRunInOrder) {
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Order"));
 }
 
-TEST_F(RegistryPhase, StartupEntriesStartTheFirstProgramUnquoted) {
+// Unquoted, Windows would try C:\Program.exe first.
+TEST_F(RegistryPhase, StartupEntriesQuoteAProgramPathWithBlanksOnly) {
   sections.exe = {"Marrowgate", "mg.exe", "Help", "mg.hlp"};
   sections.runServices = kServiceName;
   sections.runStart = kStartName;
+  AddEntry(sections.reg, "HKEY_CURRENT_USER", Sub(kUserKey, "Open"), "", "p");
   Run("C:\\Program Files\\Marrowgate");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "C:\\Program Files\\Marrowgate\\mg.exe");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Program Files\\Marrowgate\\mg.exe");
+  const std::string quoted = "\"C:\\Program Files\\Marrowgate\\mg.exe\"";
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), quoted);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), quoted);
+  Run("D:\\MG");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "D:\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "D:\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, Sub(kUserKey, "Open"), ""), "D:\\MG\\mg.exe %1");
 }
 
 TEST_F(RegistryPhase, AnEmptyNameAsksForNoEntry) {
   sections.exe = {"Marrowgate", "mg.exe"};
   sections.runStart = kStartName;
   const std::size_t services = ValueCount(HKEY_LOCAL_MACHINE, kRunServices);
-  Run("C:\\Program Files\\Marrowgate");
+  Run("C:\\Marrowgate");
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, kRunServices), services);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Program Files\\Marrowgate\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Marrowgate\\mg.exe");
 }
 
 TEST_F(RegistryPhase, RunningTwiceLeavesOneValueWithTheSecondCommand) {
@@ -244,7 +253,7 @@ TEST_F(RegistryPhase, RunningTwiceLeavesOneValueWithTheSecondCommand) {
   Run("C:\\Program Files\\Marrowgate");
   Run("D:\\Tools\\Marrowgate 2");
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, kRun), before + 1);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "D:\\Tools\\Marrowgate 2\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "\"D:\\Tools\\Marrowgate 2\\mg.exe\"");
 }
 
 }  // namespace
