@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fixtures.h"
+#include "install/registry_ops.h"
 #include "install/registry_phase.h"
 
 namespace install {
@@ -206,6 +207,32 @@ TEST_F(RegistryPhase, DeleteListRemovesWholeSubtreesAndNeverTheRoot) {
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Del"));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Del2"));
   EXPECT_EQ(RegValue(HKEY_CLASSES_ROOT, "SettingsTest.Keep", ""), "kept");
+}
+
+DWORD WINAPI DeleteStuckKey(void*) {
+  DeleteClassesKey("SettingsTest.Stuck");
+  return 0;
+}
+
+// A subkey whose name does not survive the ANSI round trip cannot be opened
+// by name, so it cannot be deleted: the delete steps past it and ends.
+TEST_F(RegistryPhase, ASubkeyThatCannotBeDeletedIsSteppedPast) {
+  const wchar_t stuck[] = L"SettingsTest.Stuck\\\x4E00\x4E01";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, stuck, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  SetRegValue(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\a", "", "x");
+  SetRegValue(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\z\\deeper", "", "x");
+  HANDLE thread = CreateThread(nullptr, 0, DeleteStuckKey, nullptr, 0, nullptr);
+  const bool ended = WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
+  if (!ended) TerminateThread(thread, 1);
+  CloseHandle(thread);
+  EXPECT_TRUE(ended) << "the delete did not end";
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\a"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\z"));
+  EXPECT_EQ(RegDeleteKeyW(HKEY_CLASSES_ROOT, stuck), ERROR_SUCCESS) << "the undeletable key was lost";
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "SettingsTest.Stuck");
 }
 
 TEST_F(RegistryPhase, StepsRunInOrder) {
