@@ -93,13 +93,25 @@ std::string ShortPathName(const std::string& path) {
 }
 
 std::optional<std::uint64_t> FileSize(const std::string& path) {
-  // FindFirstFileA: GetFileAttributesExA is missing from the first Windows 95.
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-  FindClose(search);
-  if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
-  return (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+  // GetFileAttributesExA came with Windows 98 and NT 4; the first Windows 95
+  // has only FindFirstFileA, which costs a look through the whole folder.
+  using AttributesEx = BOOL(WINAPI*)(LPCSTR, GET_FILEEX_INFO_LEVELS, LPVOID);
+  static const auto ex = reinterpret_cast<AttributesEx>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFileAttributesExA")));
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (ex) {
+    if (!ex(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  } else {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    FindClose(search);
+    data.dwFileAttributes = found.dwFileAttributes;
+    data.nFileSizeHigh = found.nFileSizeHigh;
+    data.nFileSizeLow = found.nFileSizeLow;
+  }
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+  return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
 std::optional<std::uint64_t> FreeDiskSpace(const std::string& root) {
