@@ -29,6 +29,9 @@ function(shipped_program target)
     -Wl,--major-os-version,${major} -Wl,--minor-os-version,${minor})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   if(OLD_WINDOWS)
+    # The link map tells the instruction check where the code ends: the
+    # constructor list and the exception tables follow it inside .text.
+    target_link_options(${target} PRIVATE -Wl,-Map,${CMAKE_BINARY_DIR}/${target}.map)
     add_dependencies(${target} runtime runtime_frames)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/runtime/libruntime.a)
   endif()

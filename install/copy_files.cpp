@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "install/file_rules.h"
 #include "install/paths.h"
+#include "install/space_rules.h"
 #include "platform/files.h"
 
 namespace install {
@@ -12,29 +15,11 @@ namespace {
 
 constexpr int kDiskPrompts = 5;
 
-// Where the destination does not exist yet, the attribute reset and the keep
-// rule have nothing to do, and the copy is the whole work. Asking the system
-// to copy only onto a new file finds that out in the copy itself: a separate
-// look for the destination first would cost as much as the copy again.
-bool CopyToNewFile(const std::string& source, const std::string& target) {
-  return CopyFileA(source.c_str(), target.c_str(), TRUE) != 0;
-}
-
-// The destination exists (or the copy failed for another reason): reset its
-// attributes, so read-only, hidden and system files are replaced too, leave
-// a kept file as it is, and copy over the rest.
-bool ReplaceFile(const std::string& source, const std::string& target, const KeepList& keep) {
-  const bool exists = platform::FileExists(target);
-  if (exists) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  if (exists && keep.Contains(ExtractFileName(target))) return true;
-  return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
-}
-
-}  // namespace
-
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record) {
-  const KeepList keep(lbKeep);
+// Calls each(index, line, name, target) for every file line that the copy
+// phase copies, with its installed name and the path it is copied to.
+// Returns the destination prefix in force at the end.
+template <typename Each>
+std::string ForEachFile(const script::Lines& files, const Folders& folders, Each each) {
   std::string prefix;
   bool copying = true;
   for (std::size_t index = 0; index < files.size(); ++index) {
@@ -46,29 +31,80 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
       continue;
     }
     if (!copying || line.empty()) continue;
+    const std::string name = InstalledName(line);
+    each(index, line, name, prefix + name);
+  }
+  return prefix;
+}
 
+// The copy goes to a temporary name beside the destination and takes the
+// destination's name only once complete, so a full disk, an unreadable
+// source or a disk pulled out mid-copy leaves no partial file, and an earlier
+// file as it was. Only a destination that exists (the rename says so, nothing
+// else) has its attributes reset, so read-only, hidden and system files are
+// replaced too, and a kept one is left as it is. Without a keep list neither
+// happens.
+bool InstallFile(const std::string& source, const std::string& target, const KeepList* keep) {
+  const std::string temporary = platform::ReplaceNamesFor(target).temporary;
+  if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) {
+    platform::AbandonReplace(temporary);
+    return false;
+  }
+  if (MoveFileA(temporary.c_str(), target.c_str())) return true;
+  const DWORD error = GetLastError();
+  if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
+    platform::AbandonReplace(temporary);
+    return false;
+  }
+  if (keep) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  if (keep && keep->Contains(ExtractFileName(target))) {
+    platform::AbandonReplace(temporary);
+    return true;
+  }
+  platform::ResolveInterruptedReplace(target);
+  return platform::FinishReplace(temporary, target);
+}
+
+}  // namespace
+
+bool EnoughSpace(const script::Lines& files, const Folders& folders, const std::string& title, CopyView& view) {
+  // A replaced file needs its whole size while the earlier one still stands.
+  std::map<std::string, std::uint64_t> needed;
+  ForEachFile(files, folders, [&](std::size_t, const std::string& line, const std::string&,
+                                  const std::string& target) {
+    const std::string root = DriveRoot(target);
+    if (root.empty()) return;
+    needed[root] += platform::FileSize(InFolder(folders.source, line)).value_or(0);
+  });
+  for (const auto& [root, bytes] : needed) {
+    const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
+    if (free && *free < bytes && !view.Ask(NotEnoughSpaceText(root, title, bytes, *free))) return false;
+  }
+  return true;
+}
+
+std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
+                      CopyView& view, script::Lines& record) {
+  const KeepList keep(lbKeep);
+  return ForEachFile(files, folders, [&](std::size_t index, const std::string& line, const std::string& name,
+                                         const std::string& target) {
     view.SetStatus("Copying file: " + line);
     view.SetProgress(ProgressPosition(index, files.size()));
-    const std::string source = folders.source + "\\" + line;
+    const std::string source = InFolder(folders.source, line);
     // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
       view.Tell("Insert the disk with " + line);
     view.Repaint();
-
-    const std::string name = InstalledName(line);
-    const std::string target = prefix + name;
-    if (!CopyToNewFile(source, target) && !ReplaceFile(source, target, keep))
-      view.Tell("Error copying " + line);
+    if (!InstallFile(source, target, &keep)) view.Tell("Error copying " + line);
     if (IsRecorded(line, name)) record.add(target);
-  }
-  return prefix;
+  });
 }
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {
   if (extraFile.empty()) return;
   const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
-  CopyFileA(InFolder(folders.source, extraFile).c_str(), (folder + "\\" + extraFile).c_str(), FALSE);
+  InstallFile(InFolder(folders.source, extraFile), folder + "\\" + extraFile, nullptr);
 }
 
 }  // namespace install

@@ -15,10 +15,17 @@ class CopyView {
   virtual void Repaint() = 0;
   // A modal message with a single OK button.
   virtual void Tell(const std::string& text) = 0;
+  // A warning with the buttons Yes and No; true for Yes.
+  virtual bool Ask(const std::string& text) = 0;
 
  protected:
   ~CopyView() = default;
 };
+
+// Before the first copy: the bytes to copy, added up per destination drive,
+// against the drive's free space. Where they do not fit, the user is asked
+// whether to go on; false when the answer is No.
+bool EnoughSpace(const script::Lines& files, const Folders& folders, const std::string& title, CopyView& view);
 
 // Copies the files of the ":files" list and appends the installed paths to
 // the uninstall record. Returns the destination prefix in force at the end.

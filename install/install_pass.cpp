@@ -34,12 +34,12 @@ void TfCopy::FormActivate() {
   session_.InstallStarted = true;
   const std::string destination = wizard_.Destination();
   platform::ForceDirectories(destination);
-  const bool accepted = LicenceAccepted(destination);
-  if (accepted) {
+  bool goOn = LicenceAccepted(destination);
+  if (goOn) {
     ReadScript();
-    RunPhases(destination);
+    goOn = RunPhases(destination);
   }
-  ClosingSteps(accepted);
+  ClosingSteps(goOn);
 }
 
 int TfCopy::ShowReader(const std::string& text) {
@@ -74,10 +74,15 @@ void TfCopy::ReadScript() {
   regadd = lists.regadd;
 }
 
-void TfCopy::RunPhases(const std::string& destination) {
+bool TfCopy::RunPhases(const std::string& destination) {
   un.clear();
   un.add(ini.at(2));
   const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  // No to a disk too small ends the pass as Decline does, before any change.
+  if (!lists.files.empty() && !EnoughSpace(lists.files, folders, ini.at(2), *this)) {
+    platform::Application::Instance().Terminate();
+    return false;
+  }
   RemoveDriverLines(folders.windows);
   std::string prefix;
   if (!lists.files.empty()) {
@@ -94,10 +99,12 @@ void TfCopy::RunPhases(const std::string& destination) {
   SaveUninstallRecord(un, destination);
   WritePathFile(lists.iniwin, folders.windows, destination, un);
   RunRegistryPhase(lists, folders);
+  return true;
 }
 
 void TfCopy::ClosingSteps(bool accepted) {
-  // After a Decline the program is ending: no further dialog is shown.
+  // After a Decline (or No to a disk too small) the program is ending: no
+  // further dialog is shown.
   if (accepted) {
     const std::string readme = session_.SourceFolder + "\\readme.txt";
     if (platform::FileExists(readme) && wizard_.ReadmeWanted())

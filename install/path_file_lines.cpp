@@ -1,5 +1,7 @@
 #include "install/path_file_lines.h"
 
+#include "platform/path_chars.h"
+
 namespace install {
 
 void FillPathFile(script::Lines& out, const script::Lines& iniwin, const std::string& windowsFolder,
@@ -15,6 +17,16 @@ void FillPathFile(script::Lines& out, const script::Lines& iniwin, const std::st
     else if (line[0] == '~')
       out.add(shortPath(destination + line.substr(1)));
   }
+}
+
+bool IsPathFileName(const std::string& name) {
+  if (name.empty() || platform::LastDelimiter(name, "\\/:") != std::string::npos ||
+      name.find("..") != std::string::npos)
+    return false;
+  const std::string lower = script::LowerAscii(name);
+  for (const char* system : {"system.ini", "win.ini", "protocol.ini", "autoexec.bat", "config.sys", "msdos.sys"})
+    if (lower == system) return false;
+  return true;
 }
 
 }  // namespace install

@@ -16,4 +16,10 @@ using ShortPathFn = std::function<std::string(const std::string&)>;
 void FillPathFile(script::Lines& out, const script::Lines& iniwin, const std::string& windowsFolder,
                   const std::string& destination, const ShortPathFn& shortPath);
 
+// Whether the ":ini" line names a file the path file may be: a plain name
+// (no "\", "/" or ":", no "..") that is none of the system's own files
+// (system.ini, win.ini, protocol.ini, autoexec.bat, config.sys, msdos.sys),
+// which the three lines would replace whole.
+bool IsPathFileName(const std::string& name);
+
 }  // namespace install

@@ -60,4 +60,9 @@ void TfCopy::Tell(const std::string& text) {
   platform::MessageDlg(text, platform::DialogType::Confirmation, platform::OK);
 }
 
+bool TfCopy::Ask(const std::string& text) {
+  return platform::MessageDlg(text, platform::DialogType::Warning, platform::Yes | platform::No) ==
+         platform::ResultYes;
+}
+
 }  // namespace install

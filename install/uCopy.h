@@ -40,7 +40,8 @@ class TfCopy : public platform::Form, private CopyView {
   // The install pass and its steps, in the order they run.
   bool LicenceAccepted(const std::string& destination);
   void ReadScript();
-  void RunPhases(const std::string& destination);
+  // False when the user ends the pass before anything is copied.
+  bool RunPhases(const std::string& destination);
   void ClosingSteps(bool accepted);
   int ShowReader(const std::string& text);
 
@@ -49,6 +50,7 @@ class TfCopy : public platform::Form, private CopyView {
   void SetProgress(int position) override;
   void Repaint() override;
   void Tell(const std::string& text) override;
+  bool Ask(const std::string& text) override;
 
   Session& session_;
   const WizardFields& wizard_;

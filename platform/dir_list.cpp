@@ -6,6 +6,7 @@
 
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/path_chars.h"
 
 namespace platform {
 
@@ -13,7 +14,7 @@ std::vector<std::string> ListFolders(const std::string& folder) {
   if (!folder.empty() && !DirectoryExists(folder))
     throw AppError::Format("Cannot open folder %s", folder);
   std::string pattern = folder;
-  if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != ':') pattern += '\\';
+  if (!pattern.empty() && !EndsWithBackslash(pattern) && pattern.back() != ':') pattern += '\\';
   pattern += "*.*";
 
   std::vector<std::string> names;

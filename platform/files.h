@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -7,7 +9,8 @@ bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);
 
 // Creates the folder and every missing parent; one trailing backslash is
-// ignored. Failures are not reported: the caller's next step shows them.
+// ignored. A path longer than the system takes is refused before any work.
+// Failures are not reported: the caller's next step shows them.
 void ForceDirectories(std::string path);
 
 // GetWindowsDirectoryA, whole however long, without a trailing backslash
@@ -18,7 +21,48 @@ std::string WindowsFolder();
 // gives none.
 std::string ShortPathName(const std::string& path);
 
+// The size of a file; nothing when it is missing.
+std::optional<std::uint64_t> FileSize(const std::string& path);
+
+// The bytes free for this user on the drive whose root is given ("C:\",
+// "\\server\share\"); nothing when the system cannot tell.
+std::optional<std::uint64_t> FreeDiskSpace(const std::string& root);
+
 // The full path of the running program.
 std::string ProgramPath();
+
+// Replacing a file whole: the new file is written under a temporary name in
+// the target's folder and swapped in only once complete, so a failure at any
+// point leaves the earlier file as it was.
+//
+//   const std::string temporary = BeginReplace(target);
+//   if (!write the file `temporary`) { AbandonReplace(temporary); fail; }
+//   if (!FinishReplace(temporary, target)) fail;
+//
+// Where the system cannot rename over a file (Windows 95 and 98), the earlier
+// file is first renamed to a backup name and removed after the swap. A run cut
+// short by a power cut leaves a backup or a temporary file behind; the next
+// replace of the same target first puts a whole file back under its name.
+
+// The temporary and backup names of a target, in its folder: "~" and a short
+// name made from the target's name, no longer than that name (a name of one
+// character gets two), so that a path the system takes also fits them.
+struct ReplaceNames {
+  std::string temporary, backup;
+};
+ReplaceNames ReplaceNamesFor(const std::string& target);
+
+// Puts a whole file back under the target's name where an earlier replace
+// was cut short after the target became its backup, and removes a backup
+// that is no longer needed.
+void ResolveInterruptedReplace(const std::string& target);
+// ResolveInterruptedReplace, and removes a leftover temporary (never known to
+// be complete); returns the temporary name to write to.
+std::string BeginReplace(const std::string& target);
+// Puts the complete temporary file in place of the target. On false the
+// earlier target is as it was and the temporary is gone.
+bool FinishReplace(const std::string& temporary, const std::string& target);
+// Removes the temporary of a replace that is given up.
+void AbandonReplace(const std::string& temporary);
 
 }  // namespace platform

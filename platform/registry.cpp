@@ -27,32 +27,34 @@ KeyHandle Open(HKEY root, const std::string& path, bool create) {
   return KeyHandle(rc == ERROR_SUCCESS ? key : nullptr);
 }
 
+// The name of the subkey at `index`; nothing when there is none (or it
+// cannot be read).
+std::optional<std::string> SubkeyAt(HKEY key, DWORD index) {
+  std::vector<char> buffer(256);
+  DWORD length = static_cast<DWORD>(buffer.size());
+  LONG rc = RegEnumKeyExA(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+  if (rc == ERROR_MORE_DATA) {
+    buffer.resize(32768);
+    length = static_cast<DWORD>(buffer.size());
+    rc = RegEnumKeyExA(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+  }
+  if (rc != ERROR_SUCCESS) return std::nullopt;
+  return std::string(buffer.data(), length);
+}
+
 void DeleteSubtree(HKEY parent, const std::string& name) {
   {
     HKEY raw = nullptr;
     if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &raw) != ERROR_SUCCESS) return;
     KeyHandle key(raw);
-    // Always enumerate index 0: each pass deletes the subkey it found.
-    for (;;) {
-      std::vector<char> buffer(256);
-      DWORD length = static_cast<DWORD>(buffer.size());
-      LONG rc = RegEnumKeyExA(key.get(), 0, buffer.data(), &length, nullptr, nullptr, nullptr,
-                              nullptr);
-      if (rc == ERROR_MORE_DATA) {
-        buffer.resize(32768);
-        length = static_cast<DWORD>(buffer.size());
-        rc = RegEnumKeyExA(key.get(), 0, buffer.data(), &length, nullptr, nullptr, nullptr,
-                           nullptr);
-      }
-      if (rc != ERROR_SUCCESS) break;
-      const std::string child(buffer.data(), length);
-      DeleteSubtree(key.get(), child);
-      // A subkey that could not be deleted would be found again forever.
-      HKEY probe = nullptr;
-      if (RegOpenKeyExA(key.get(), child.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
-        RegCloseKey(probe);
-        break;
-      }
+    // A deleted subkey moves the next one to its index. One that cannot be
+    // deleted (access denied, held open, a name that does not survive the
+    // ANSI round trip) is still there afterwards and is stepped past, so the
+    // loop ends however many remain.
+    DWORD index = 0;
+    while (const std::optional<std::string> child = SubkeyAt(key.get(), index)) {
+      DeleteSubtree(key.get(), *child);
+      if (SubkeyAt(key.get(), index) == child) ++index;
     }
   }
   RegDeleteKeyA(parent, name.c_str());

@@ -43,4 +43,7 @@ bool EnableShutdownPrivilege() {
 
 void StartProgram(const std::string& commandLine) { WinExec(commandLine.c_str(), SW_SHOWNORMAL); }
 
+// The high bit of GetVersion is set on Windows 95, 98 and Me.
+bool ReplacesInOneStep() { return IsWindowsNT(); }
+
 }  // namespace platform

@@ -13,6 +13,11 @@ void RequestRestart();
 // is not held.
 bool EnableShutdownPrivilege();
 
+// Whether this Windows renames a file over an existing one in one step
+// (MoveFileExA with MOVEFILE_REPLACE_EXISTING): Windows NT does. Windows 95
+// and 98 export MoveFileExA but do not implement it.
+bool ReplacesInOneStep();
+
 // Starts a command line with WinExec and SW_SHOWNORMAL; the result is not tested.
 void StartProgram(const std::string& commandLine);
 

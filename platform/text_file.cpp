@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/error.h"
+#include "platform/files.h"
 #include "platform/handle.h"
 
 namespace platform {
@@ -35,21 +36,15 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }  // namespace
 
 void WriteTextFile(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".new";
+  const std::string temp = BeginReplace(path);
+  bool written = false;
   {
     FileHandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw AppError::Format("Cannot create file %s", path);
-    if (!WriteAll(file.get(), bytes)) {
-      file.reset();
-      DeleteFileA(temp.c_str());
-      throw AppError::Format("Cannot create file %s", path);
-    }
+    written = file && WriteAll(file.get(), bytes);
   }
-  if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileA(temp.c_str());
-    throw AppError::Format("Cannot create file %s", path);
-  }
+  if (!written) AbandonReplace(temp);
+  if (!written || !FinishReplace(temp, path)) throw AppError::Format("Cannot create file %s", path);
 }
 
 }  // namespace platform

@@ -7,7 +7,7 @@ namespace platform {
 std::string ReadTextFile(const std::string& path);
 
 // Replaces the file with exactly these bytes, or leaves the earlier file as it
-// was: the text goes to a temporary file beside it, which then takes its place.
+// was (BeginReplace and FinishReplace, files.h).
 // AppError "Cannot create file %s" on failure.
 void WriteTextFile(const std::string& path, const std::string& bytes);
 

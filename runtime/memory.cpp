@@ -67,4 +67,11 @@ int strncmp(const char* a, const char* b, size_t n) {
 
 int strcmp(const char* a, const char* b) { return strncmp(a, b, static_cast<size_t>(-1)); }
 
+char* strchr(const char* s, int c) {
+  for (;; ++s) {
+    if (*s == static_cast<char>(c)) return const_cast<char*>(s);
+    if (!*s) return nullptr;
+  }
+}
+
 }  // extern "C"

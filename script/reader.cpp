@@ -78,7 +78,15 @@ bool ReadFlagSection(const Lines& script, std::string_view marker) {
 std::string ReadLastValue(const Lines& script,
                           std::initializer_list<std::string_view> words,
                           std::string_view absent) {
-  std::string value(absent);
+  std::string value;
+  ScanLastValue(script, words, absent, value);
+  return value;
+}
+
+void ScanLastValue(const Lines& script,
+                   std::initializer_list<std::string_view> words,
+                   std::string_view absent, std::string& value) {
+  value = absent;
   // No early stop: the line after a match is itself tested as a word.
   for (std::size_t i = 0; i < script.size(); ++i) {
     for (std::string_view word : words) {
@@ -88,7 +96,6 @@ std::string ReadLastValue(const Lines& script,
       }
     }
   }
-  return value;
 }
 
 }  // namespace script

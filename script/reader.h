@@ -43,5 +43,10 @@ bool ReadFlagSection(const Lines& script, std::string_view marker);
 std::string ReadLastValue(const Lines& script,
                           std::initializer_list<std::string_view> words,
                           std::string_view absent);
+// The same scan, keeping its result in `value` as it goes: when it throws,
+// `value` holds the line after the last complete match before (or absent).
+void ScanLastValue(const Lines& script,
+                   std::initializer_list<std::string_view> words,
+                   std::string_view absent, std::string& value);
 
 }  // namespace script

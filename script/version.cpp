@@ -5,7 +5,13 @@
 namespace script {
 
 std::string FindVersion(const Lines& script) {
-  return ReadLastValue(script, {"Version", "version"}, "unknown");
+  std::string version;
+  FindVersion(script, version);
+  return version;
+}
+
+void FindVersion(const Lines& script, std::string& version) {
+  ScanLastValue(script, {"Version", "version"}, "unknown", version);
 }
 
 }  // namespace script

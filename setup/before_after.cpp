@@ -1,14 +1,41 @@
 // The install sequence's steps before and after the install window.
 #include <windows.h>
 
+#include <optional>
+
+#include "install/data_codes.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
+#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "script/sections.h"
 #include "setup/uSetup.h"
 
 namespace setup {
+
+namespace {
+
+// Changes a file's attributes for the life of the object and puts the ones it
+// had back on every path. Attributes that cannot be read are not changed, so
+// they cannot be lost.
+class AttributesChanged {
+ public:
+  AttributesChanged(const char* file, DWORD attributes) : file_(file), earlier_(GetFileAttributesA(file)) {
+    if (earlier_ != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(file_, attributes);
+  }
+  ~AttributesChanged() {
+    if (earlier_ != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(file_, earlier_);
+  }
+  AttributesChanged(const AttributesChanged&) = delete;
+  AttributesChanged& operator=(const AttributesChanged&) = delete;
+
+ private:
+  const char* file_;
+  DWORD earlier_;
+};
+
+}  // namespace
 
 void TfSetup::BackupSystemFiles() {
   static const struct {
@@ -25,11 +52,9 @@ void TfSetup::BackupSystemFiles() {
     const std::string backup = windows + "\\" + row.backup;
     // The first backup ever taken survives later installs.
     if (platform::FileExists(backup)) continue;
-    const DWORD attributes = row.hidden ? GetFileAttributesA(row.file) : INVALID_FILE_ATTRIBUTES;
-    // Attributes that cannot be read are not changed, so they cannot be lost.
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(row.file, FILE_ATTRIBUTE_ARCHIVE);
+    std::optional<AttributesChanged> archiveOnly;
+    if (row.hidden) archiveOnly.emplace(row.file, FILE_ATTRIBUTE_ARCHIVE);
     CopyFileA(row.file, backup.c_str(), FALSE);  // a failed copy is passed over
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(row.file, attributes);
   }
 }
 
@@ -44,7 +69,7 @@ bool TfSetup::RunningCopyCheck() {
 void TfSetup::WriteLateValue() {
   if (fCopy_->regadd.empty()) return;
   std::string value = d.Text();
-  if (value.empty() || value.back() != '\\') value += '\\';
+  if (!platform::EndsWithBackslash(value)) value += '\\';
   value += fCopy_->regadd.at(2);
   platform::registry::WriteString(HKEY_LOCAL_MACHINE, fCopy_->regadd.at(0), fCopy_->regadd.at(1), value,
                                   false);
@@ -60,9 +85,12 @@ void TfSetup::FinishingQuestion() {
   }
   if (session_.RunProgram.empty()) return;
   if (platform::MessageDlg("Would you like to run " + Label4.Text() + " now?", DialogType::Warning,
-                           platform::Yes | platform::No) == platform::ResultYes)
-    // Passed as written: the line may carry arguments after the program name.
-    platform::StartProgram(d.Text() + "\\" + session_.RunProgram);
+                           platform::Yes | platform::No) != platform::ResultYes)
+    return;
+  // The line may carry arguments after the program name, unless it names a
+  // program file as a whole.
+  const bool whole = platform::FileExists(d.Text() + "\\" + session_.RunProgram);
+  platform::StartProgram(install::RunCommand(d.Text(), session_.RunProgram, whole));
 }
 
 }  // namespace setup

@@ -3,10 +3,15 @@
 #include "install/session.h"
 #include "install/uCopy.h"
 #include "platform/application.h"
+#include "platform/path_chars.h"
 #include "reader/uReadMe.h"
 #include "setup/uSetup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // A drive without its disk is met by the program's own prompt for the
+  // disk; the system's box would come before it.
+  SetErrorMode(SEM_FAILCRITICALERRORS);
+  platform::SetLeadByteTest([](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
   platform::Application app;
   install::Session session;
   // Made in this order; the first is the main window and the only one shown.

@@ -2,3 +2,4 @@
 # the native sanitizer build.
 add_library(setup_rules STATIC ${CMAKE_CURRENT_LIST_DIR}/wizard_rules.cpp)
 target_include_directories(setup_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
+target_link_libraries(setup_rules PUBLIC path_chars)

@@ -3,6 +3,7 @@
 #include "platform/dir_list.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
+#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
 #include "script/unscramble.h"
@@ -128,8 +129,16 @@ void TfSetup::FormActivate() {
   ini = script::SplitLines(platform::ReadTextFile(session_.SourceFolder + "\\setup.ini"));
   // An empty line 0 has no scramble mark: the script is read as clear text.
   if (script::IsScrambled(ini)) script::Unscramble(ini);
-  Label7.SetText("unknown");
-  Label7.SetText(script::FindVersion(ini));
+  // A scan that fails on the script's last line leaves the label at the
+  // version it had found before.
+  std::string version;
+  try {
+    script::FindVersion(ini, version);
+  } catch (...) {
+    Label7.SetText(version);
+    throw;
+  }
+  Label7.SetText(version);
   Label4.SetText(ini.at(2));
   Label10.SetText("Setup will install " + ini.at(2));
   d.SetText(DefaultDestination(ini.at(0)));
@@ -189,7 +198,7 @@ void TfSetup::InstallSequence() {
     return;
   }
   // Nothing could be installed into an empty folder name.
-  if (WithoutTrailingBackslash(d.Text()).empty()) {
+  if (platform::WithoutTrailingBackslash(d.Text()).empty()) {
     platform::MessageDlg("Please enter a Destination Directory", platform::DialogType::Warning,
                          platform::OK);
     return;
@@ -198,8 +207,8 @@ void TfSetup::InstallSequence() {
   ini.insert(1, smenu.Text());
   Panel1.SetVisible(false);
   const std::string destination = d.Text();
-  if (WithoutTrailingBackslash(destination) != destination)
-    d.SetText(WithoutTrailingBackslash(destination));
+  if (platform::WithoutTrailingBackslash(destination) != destination)
+    d.SetText(platform::WithoutTrailingBackslash(destination));
   fCopy_->ShowModal();
   WriteLateValue();
   FinishingQuestion();

@@ -1,11 +1,13 @@
 #include "setup/wizard_rules.h"
 
+#include "platform/path_chars.h"
+
 namespace setup {
 
 std::string SourceFolderOf(const std::string& programPath) {
-  const auto cut = programPath.find_last_of("\\:");
+  const auto cut = platform::LastDelimiter(programPath, "\\:");
   std::string folder = cut == std::string::npos ? "" : programPath.substr(0, cut + 1);
-  return WithoutTrailingBackslash(folder);
+  return platform::WithoutTrailingBackslash(folder);
 }
 
 Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panelHeight) {
@@ -47,11 +49,6 @@ PageStep StepPage(Page active, Direction direction) {
     return step;
   }
   return {active, std::nullopt, std::nullopt};
-}
-
-std::string WithoutTrailingBackslash(const std::string& folder) {
-  if (!folder.empty() && folder.back() == '\\') return folder.substr(0, folder.size() - 1);
-  return folder;
 }
 
 }  // namespace setup

@@ -35,7 +35,4 @@ struct PageStep {
 };
 PageStep StepPage(Page active, Direction direction);
 
-// The destination as the install uses it: one trailing backslash removed.
-std::string WithoutTrailingBackslash(const std::string& folder);
-
 }  // namespace setup

@@ -1,5 +1,6 @@
 #include "setup_run.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -60,6 +61,20 @@ std::string ReadFile(const std::string& path) {
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::string> FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::string ProgramsFolder() {
   return RegValue(HKEY_CURRENT_USER, kShellFolders, "Programs").value_or("");

@@ -44,6 +44,8 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // A whole file, or "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
+// The names of the files and folders in a folder (not "." and ".."), sorted.
+std::vector<std::string> FileNames(const std::string& folder);
 // The key under HKEY_CURRENT_USER that records the user's shell folders.
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // The user's Start Menu programs folder as the registry records it.

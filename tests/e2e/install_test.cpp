@@ -293,7 +293,7 @@ TEST_F(Install, RecordThatCannotBeCreatedEndsThePassBeforeTheRegistry) {
   Answer(error);
   EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\NoRecordTest", "Value"), std::nullopt);
   // Nothing half-written is left beside it.
-  EXPECT_FALSE(Exists(Dest("unin.ini.new")));
+  EXPECT_EQ(FileNames(Dest()), std::vector<std::string>{"unin.ini"});
   HWND copy = CopyWindow();
   ASSERT_TRUE(copy);
   PostMessageA(copy, WM_CLOSE, 0, 0);

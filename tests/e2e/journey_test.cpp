@@ -134,6 +134,8 @@ TEST_F(Journey, FirstInstallShowsTheSampleAndLeavesEveryResult) {
   const demo::Walk walk = Install();
   const std::string windows = WindowsFolder();
   const std::string program = Dest("marrow.exe");
+  // The destination holds a blank: Windows is given the program quoted.
+  const std::string command = "\"" + program + "\"";
 
   // What the windows showed.
   EXPECT_EQ(walk.wizard.title, "Marrowgate Desktop 2.1");
@@ -183,7 +185,7 @@ TEST_F(Journey, FirstInstallShowsTheSampleAndLeavesEveryResult) {
     std::string key, name, value;
   } values[] = {
       {HKEY_CLASSES_ROOT, ".mrw", "", "Marrowgate.Document"},
-      {HKEY_CLASSES_ROOT, "Marrowgate.Document\\shell\\open\\command", "", program + " %1"},
+      {HKEY_CLASSES_ROOT, "Marrowgate.Document\\shell\\open\\command", "", command + " \"%1\""},
       {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate", "DisplayName",
        "Marrowgate Desktop 2.1"},
       {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate", "UninstallString",
@@ -197,8 +199,8 @@ TEST_F(Journey, FirstInstallShowsTheSampleAndLeavesEveryResult) {
       {HKEY_LOCAL_MACHINE, kProductKey, "HelpFile", Dest("manual.txt")},
       {HKEY_CURRENT_USER, "Software\\Tarnwick\\marrowgate", "Program", program},
       {HKEY_CURRENT_USER, "Software\\Tarnwick\\marrowgate", "Mode", "P"},
-      {HKEY_LOCAL_MACHINE, kRunKey, "Marrowgate", program},
-      {HKEY_LOCAL_MACHINE, kRunServicesKey, "Marrowgate Service", program},
+      {HKEY_LOCAL_MACHINE, kRunKey, "Marrowgate", command},
+      {HKEY_LOCAL_MACHINE, kRunServicesKey, "Marrowgate Service", command},
   };
   for (const auto& v : values) {
     SCOPED_TRACE(v.key + " " + v.name);
@@ -239,6 +241,8 @@ TEST_F(Journey, FirstInstallShowsTheSampleAndLeavesEveryResult) {
 TEST_F(Journey, SecondInstallKeepsBackupsAndSettingsReplacesRecordAndStartupValues) {
   Install();
   const std::string program = Dest("marrow.exe");
+  // The destination holds a blank: Windows is given the program quoted.
+  const std::string command = "\"" + program + "\"";
   // Between the two installs: the DOS files change, the user edits the kept
   // settings, the start-up values and the record are changed, and an old
   // driver line is left in system.ini.
@@ -259,8 +263,8 @@ TEST_F(Journey, SecondInstallKeepsBackupsAndSettingsReplacesRecordAndStartupValu
   ExpectBackupsOf("first");
   EXPECT_EQ(ReadFile(Dest("settings.ini")), userSettings);
   EXPECT_EQ(ReadFile(Dest("unin.ini")), ExpectedRecord());
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunKey, "Marrowgate"), program);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServicesKey, "Marrowgate Service"), program);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunKey, "Marrowgate"), command);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServicesKey, "Marrowgate Service"), command);
   EXPECT_EQ(Profile("system.ini", "386Enh", "olddevice"), "(none)");
   EXPECT_EQ(Profile("system.ini", "386Enh", "device"), "qzmnd.386");
   EXPECT_EQ(ReadFile(program), ReadFile(Dist("MARROW.EX_")));

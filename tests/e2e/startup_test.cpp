@@ -131,6 +131,16 @@ TEST(Startup, ShortScriptStopsAtTheMissingLine) {
   EXPECT_EQ(Text(Child(run.Wizard(), ids::d)), "");
 }
 
+TEST(Startup, VersionWordOnTheLastLineLeavesTheVersionFoundBefore) {
+  SetupRun run("lastversion");
+  run.AddFile("setup.ini", Script({"\\App", "Group", "App", "Version", "2.0", "x", "Version"}));
+  run.Start();
+  ASSERT_TRUE(run.Wizard());
+  const MessageBoxView box = WaitForMessageBox(run.Pid());
+  EXPECT_EQ(box.text, "List index out of bounds");
+  EXPECT_EQ(Text(Child(run.Wizard(), ids::Label7)), "2.0");
+}
+
 TEST(Startup, ProgramsFolderThatDoesNotExistStopsBeforeTheChoices) {
   SetProgramsFolder("C:\\no\\such\\folder");
   SetupRun run("nofolder");

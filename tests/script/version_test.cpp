@@ -35,5 +35,13 @@ TEST(FindVersion, WordOnTheLastLineThrows) {
   }));
 }
 
+TEST(FindVersion, AFailedScanKeepsTheLastCompleteMatch) {
+  std::string version = "sentinel";
+  EXPECT_TRUE(ThrowsListIndexError([&] { FindVersion({"Version", "2.1", "x", "version"}, version); }));
+  EXPECT_EQ(version, "2.1");
+  EXPECT_TRUE(ThrowsListIndexError([&] { FindVersion({"x", "Version"}, version); }));
+  EXPECT_EQ(version, "unknown");
+}
+
 }  // namespace
 }  // namespace script

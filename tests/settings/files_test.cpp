@@ -5,6 +5,8 @@
 #include "install/path_file.h"
 #include "install/system_ini.h"
 #include "platform/error.h"
+#include "platform/files.h"
+#include "platform/text_file.h"
 
 namespace install {
 namespace {
@@ -128,6 +130,66 @@ TEST(PathFile, AFileThatCannotBeCreatedRaisesTheLibraryError) {
     ADD_FAILURE() << "no error raised";
   } catch (const platform::AppError& e) {
     EXPECT_STREQ(e.what(), ("Cannot create file " + missing + "\\mg.ini").c_str());
+  }
+}
+
+// The three lines would replace a system file whole, or one outside the
+// Windows folder: refused as a file that cannot be created.
+TEST(PathFile, ANameThatIsNoPlainFileOfItsOwnIsRefused) {
+  PathFileFolders f;
+  WriteFile(f.windows / "win.ini", "[windows]\r\n");
+  for (const std::string name : {"..\\autoexec.bat", "win.ini"}) {
+    SCOPED_TRACE(name);
+    script::Lines un;
+    try {
+      WritePathFile({name, ">"}, f.windows.path(), f.destination, un);
+      ADD_FAILURE() << "no error raised";
+    } catch (const platform::AppError& e) {
+      EXPECT_STREQ(e.what(), ("Cannot create file " + name).c_str());
+    }
+  }
+  EXPECT_EQ(ReadFile(f.windows / "win.ini"), "[windows]\r\n");
+  EXPECT_EQ(driver::FileNames(f.windows.path()), std::vector<std::string>{"win.ini"});
+  EXPECT_FALSE(driver::Exists(f.windows / "..\\autoexec.bat"));
+}
+
+// A power cut can stop a replace at any point; the next replace of the same
+// file first puts a whole file back under its name.
+TEST(Replace, WhatAnInterruptedReplaceLeftIsResolvedFirst) {
+  TempFolder folder("replace-cut");
+  const std::string target = folder / "unin.ini";
+  const platform::ReplaceNames names = platform::ReplaceNamesFor(target);
+  // Cut after the earlier file became the backup: nothing under the name.
+  WriteFile(names.backup, "earlier, whole");
+  WriteFile(names.temporary, "new, half");
+  platform::AbandonReplace(platform::BeginReplace(target));
+  EXPECT_EQ(ReadFile(target), "earlier, whole");
+  EXPECT_EQ(driver::FileNames(folder.path()), std::vector<std::string>{"unin.ini"});
+  // Cut after the swap: the backup is left beside the new file.
+  WriteFile(names.backup, "earlier, whole");
+  platform::WriteTextFile(target, "newer");
+  EXPECT_EQ(ReadFile(target), "newer");
+  EXPECT_EQ(driver::FileNames(folder.path()), std::vector<std::string>{"unin.ini"});
+}
+
+// The temporary name is no longer than the file's own, so a path of 259
+// characters, the most the system takes, is replaced as well.
+TEST(Replace, APathOfTheLongestLengthIsReplacedToo) {
+  TempFolder folder("replace-long");
+  std::string deep = folder.path();
+  while (deep.size() < 200) deep += "\\folder";
+  MakeFolder(deep);
+  const std::string target = deep + "\\" + std::string(258 - deep.size(), 'n');
+  ASSERT_EQ(target.size(), 259u);
+  WriteFile(target, "earlier");
+  platform::WriteTextFile(target, "replaced");
+  EXPECT_EQ(ReadFile(target), "replaced");
+  EXPECT_EQ(driver::FileNames(deep).size(), 1u);
+  for (const std::string& name : {std::string("a"), std::string("ab"), std::string("unin.ini"), std::string(40, 'x')}) {
+    const platform::ReplaceNames names = platform::ReplaceNamesFor("C:\\d\\" + name);
+    EXPECT_LE(names.temporary.size(), std::max<std::size_t>(name.size(), 2) + 5) << name;
+    EXPECT_LE(names.backup.size(), std::max<std::size_t>(name.size(), 2) + 5) << name;
+    EXPECT_NE(names.temporary, names.backup);
   }
 }
 

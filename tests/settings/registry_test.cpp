@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fixtures.h"
+#include "install/registry_ops.h"
 #include "install/registry_phase.h"
 
 namespace install {
@@ -63,13 +64,15 @@ TEST_F(RegistryPhase, DataCodesOfBothSections) {
   const std::string shortDestination = ShortPath(destination);
   ASSERT_NE(shortDestination, "");
   ASSERT_NE(shortDestination, destination);
+  // The destination holds a blank: the commands quote the program and "%1".
   const std::string program = destination + "\\bin\\mg.exe";
+  const std::string quoted = "\"" + program + "\"";
   const std::string uninstall = WindowsDirectory() + "\\twremove.exe " + shortDestination;
   const struct {
     std::string data, reg, reg1;
   } rows[] = {
-      {"p", program + " %1", program},
-      {"P", program + " %1 %2 %3 %4 %5 %6 %7 %8 %9", "P"},
+      {"p", quoted + " \"%1\"", program},
+      {"P", quoted + " \"%1\" %2 %3 %4 %5 %6 %7 %8 %9", "P"},
       {"u", uninstall, uninstall},
       {"r", destination, "r"},
       {"s", shortDestination, "s"},
@@ -206,6 +209,32 @@ TEST_F(RegistryPhase, DeleteListRemovesWholeSubtreesAndNeverTheRoot) {
   EXPECT_EQ(RegValue(HKEY_CLASSES_ROOT, "SettingsTest.Keep", ""), "kept");
 }
 
+DWORD WINAPI DeleteStuckKey(void*) {
+  DeleteClassesKey("SettingsTest.Stuck");
+  return 0;
+}
+
+// A subkey whose name does not survive the ANSI round trip cannot be opened
+// by name, so it cannot be deleted: the delete steps past it and ends.
+TEST_F(RegistryPhase, ASubkeyThatCannotBeDeletedIsSteppedPast) {
+  const wchar_t stuck[] = L"SettingsTest.Stuck\\\x4E00\x4E01";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, stuck, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  SetRegValue(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\a", "", "x");
+  SetRegValue(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\z\\deeper", "", "x");
+  HANDLE thread = CreateThread(nullptr, 0, DeleteStuckKey, nullptr, 0, nullptr);
+  const bool ended = WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
+  if (!ended) TerminateThread(thread, 1);
+  CloseHandle(thread);
+  EXPECT_TRUE(ended) << "the delete did not end";
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\a"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Stuck\\z"));
+  EXPECT_EQ(RegDeleteKeyW(HKEY_CLASSES_ROOT, stuck), ERROR_SUCCESS) << "the undeletable key was lost";
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "SettingsTest.Stuck");
+}
+
 TEST_F(RegistryPhase, StepsRunInOrder) {
   AddEntry(sections.reg, "HKEY_CLASSES_ROOT", "SettingsTest.Order", "**", "made by reg");
   AddEntry(sections.reg, "HKEY_LOCAL_MACHINE", kProduct, "Edition", "from reg");
@@ -219,22 +248,29 @@ TEST_F(RegistryPhase, StepsRunInOrder) {
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Order"));
 }
 
-TEST_F(RegistryPhase, StartupEntriesStartTheFirstProgramUnquoted) {
+// Unquoted, Windows would try C:\Program.exe first.
+TEST_F(RegistryPhase, StartupEntriesQuoteAProgramPathWithBlanksOnly) {
   sections.exe = {"Marrowgate", "mg.exe", "Help", "mg.hlp"};
   sections.runServices = kServiceName;
   sections.runStart = kStartName;
+  AddEntry(sections.reg, "HKEY_CURRENT_USER", Sub(kUserKey, "Open"), "", "p");
   Run("C:\\Program Files\\Marrowgate");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "C:\\Program Files\\Marrowgate\\mg.exe");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Program Files\\Marrowgate\\mg.exe");
+  const std::string quoted = "\"C:\\Program Files\\Marrowgate\\mg.exe\"";
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), quoted);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), quoted);
+  Run("D:\\MG");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "D:\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "D:\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, Sub(kUserKey, "Open"), ""), "D:\\MG\\mg.exe %1");
 }
 
 TEST_F(RegistryPhase, AnEmptyNameAsksForNoEntry) {
   sections.exe = {"Marrowgate", "mg.exe"};
   sections.runStart = kStartName;
   const std::size_t services = ValueCount(HKEY_LOCAL_MACHINE, kRunServices);
-  Run("C:\\Program Files\\Marrowgate");
+  Run("C:\\Marrowgate");
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, kRunServices), services);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Program Files\\Marrowgate\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\Marrowgate\\mg.exe");
 }
 
 TEST_F(RegistryPhase, RunningTwiceLeavesOneValueWithTheSecondCommand) {
@@ -244,7 +280,7 @@ TEST_F(RegistryPhase, RunningTwiceLeavesOneValueWithTheSecondCommand) {
   Run("C:\\Program Files\\Marrowgate");
   Run("D:\\Tools\\Marrowgate 2");
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, kRun), before + 1);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "D:\\Tools\\Marrowgate 2\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "\"D:\\Tools\\Marrowgate 2\\mg.exe\"");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "install/driver_lines.h"
 #include "install/path_file_lines.h"
 #include "install/registry_rules.h"
+#include "install/space_rules.h"
 
 namespace install {
 namespace {
@@ -89,6 +90,29 @@ TEST(DeleteList, OnlyLinesThatNameAKeyBelowTheRoot) {
     SCOPED_TRACE(line);
     EXPECT_FALSE(NamesSubkey(line));
   }
+}
+
+TEST(PathFileName, OnlyAPlainNameThatIsNoneOfTheSystemsFiles) {
+  for (const char* ok : {"mg.ini", "marrow.pth", "~x.ini"}) EXPECT_TRUE(IsPathFileName(ok)) << ok;
+  for (const char* bad : {"", "..\\autoexec.bat", "..", "sub\\mg.ini", "C:mg.ini", "a/b", "win.ini", "SYSTEM.INI",
+                          "Protocol.ini", "autoexec.bat", "CONFIG.SYS", "msdos.sys", "x..ini"})
+    EXPECT_FALSE(IsPathFileName(bad)) << bad;
+}
+
+TEST(RunCommand, TheProgramPartIsQuotedWhenItHoldsABlank) {
+  EXPECT_EQ(RunCommand("C:\\Acme", "tool.exe /x", false), "C:\\Acme\\tool.exe /x");
+  EXPECT_EQ(RunCommand("C:\\Acme Tools", "tool.exe /x a", false), "\"C:\\Acme Tools\\tool.exe\" /x a");
+  EXPECT_EQ(RunCommand("C:\\Acme Tools", "tool.exe", false), "\"C:\\Acme Tools\\tool.exe\"");
+  EXPECT_EQ(RunCommand("C:\\Acme", "my tool.exe", true), "\"C:\\Acme\\my tool.exe\"");
+}
+
+TEST(FreeSpace, DriveRootsAndTheQuestion) {
+  EXPECT_EQ(DriveRoot("C:\\Program Files\\a.txt"), "C:\\");
+  EXPECT_EQ(DriveRoot("\\\\srv\\share\\dir\\a.txt"), "\\\\srv\\share\\");
+  EXPECT_EQ(DriveRoot("relative\\a.txt"), "");
+  EXPECT_EQ(NotEnoughSpaceText("T:\\", "Acme", 2049, 1023),
+            "There is not enough space on drive T: to install Acme. 3 KB are needed and 0 KB are free. "
+            "Continue anyway?");
 }
 
 }  // namespace

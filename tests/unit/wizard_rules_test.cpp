@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_chars.h"
+
 namespace setup {
 namespace {
 
@@ -66,6 +68,7 @@ TEST(PageStep, BackButtonAndCaptionChangeOnlyAtTheEnds) {
 }
 
 TEST(Destination, OneTrailingBackslashRemoved) {
+  using platform::WithoutTrailingBackslash;
   EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools\\"), "C:\\Tools");
   EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools\\\\"), "C:\\Tools\\");
   EXPECT_EQ(WithoutTrailingBackslash("C:\\Tools"), "C:\\Tools");
