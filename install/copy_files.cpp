@@ -32,36 +32,21 @@ bool ReplaceFile(const std::string& source, const std::string& target, const Kee
 
 }  // namespace
 
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record) {
+void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+               CopyView& view) {
   const KeepList keep(lbKeep);
-  std::string prefix;
-  bool copying = true;
-  for (std::size_t index = 0; index < files.size(); ++index) {
-    const std::string& line = files.at(index);
-    if (line.empty()) copying = false;
-    if (auto directive = DirectivePrefix(line, folders.windows, folders.destination)) {
-      prefix = *directive;
-      copying = true;
-      continue;
-    }
-    if (!copying || line.empty()) continue;
-
-    view.SetStatus("Copying file: " + line);
-    view.SetProgress(ProgressPosition(index, files.size()));
-    const std::string source = folders.source + "\\" + line;
+  for (const FileStep& step : list.steps) {
+    view.SetStatus("Copying file: " + step.line);
+    view.SetProgress(ProgressPosition(step.index, entries));
+    const std::string source = folders.source + "\\" + step.line;
     // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
-      view.Tell("Insert the disk with " + line);
+      view.Tell("Insert the disk with " + step.line);
     view.Repaint();
 
-    const std::string name = InstalledName(line);
-    const std::string target = prefix + name;
-    if (!CopyToNewFile(source, target) && !ReplaceFile(source, target, keep))
-      view.Tell("Error copying " + line);
-    if (IsRecorded(line, name)) record.add(target);
+    if (!CopyToNewFile(source, step.target) && !ReplaceFile(source, step.target, keep))
+      view.Tell("Error copying " + step.line);
   }
-  return prefix;
 }
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {

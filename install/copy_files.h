@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "install/file_list.h"
 #include "install/folders.h"
 #include "script/lines.h"
 
@@ -20,10 +21,11 @@ class CopyView {
   ~CopyView() = default;
 };
 
-// Copies the files of the ":files" list and appends the installed paths to
-// the uninstall record. Returns the destination prefix in force at the end.
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record);
+// Copies the files that the walk over the ":files" list found; `entries` is
+// the list's length, for the progress bar. The uninstall record lists them
+// whether or not their copy succeeded, so it is made apart from this.
+void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+               CopyView& view);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
 // not reported and nothing is recorded.
