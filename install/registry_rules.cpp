@@ -1,11 +1,19 @@
 #include "install/registry_rules.h"
 
+#include <iterator>
+
 namespace install {
 
 RegEntry ReadRegEntry(const script::Lines& list, std::size_t first) {
   RegEntry entry{list.at(first), list.at(first + 1), list.at(first + 2), list.at(first + 3)};
   if (entry.valueName == "**") entry.valueName.clear();
   return entry;
+}
+
+std::optional<std::size_t> RootKeyIndex(const std::string& name) {
+  for (std::size_t i = 0; i < std::size(kRootKeyNames); ++i)
+    if (name == kRootKeyNames[i]) return i;
+  return std::nullopt;
 }
 
 Setting SplitSetting(const std::string& line) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "script/lines.h"
@@ -11,6 +12,17 @@ namespace install {
 struct RegEntry {
   std::string root, path, valueName, data;
 };
+
+// The seven root-key names in the order of their predefined handles
+// (HKEY_CLASSES_ROOT is 0x80000000, the next one up, and so on).
+inline constexpr const char* kRootKeyNames[] = {
+    "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+    "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
+};
+
+// The position of a root-key name in kRootKeyNames, compared whole and
+// case-sensitively; nothing for any other text.
+std::optional<std::size_t> RootKeyIndex(const std::string& name);
 
 // The four lines from `first` on; ListIndexError when the entry is cut short.
 RegEntry ReadRegEntry(const script::Lines& list, std::size_t first);
