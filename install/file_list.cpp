@@ -4,7 +4,9 @@
 
 namespace install {
 
-FileList WalkFileList(const script::Lines& files, const std::string& windowsFolder,
+// Kept out of line: GCC 12's link-time optimiser fails with an internal
+// error (binds_to_current_def_p) when it inlines this walk into the install pass.
+[[gnu::noinline]] FileList WalkFileList(const script::Lines& files, const std::string& windowsFolder,
                       const std::string& destination) {
   FileList list;
   bool copying = true;

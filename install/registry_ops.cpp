@@ -13,9 +13,9 @@ namespace registry = platform::registry;
 // not open is passed over.
 void WriteRegEntry(const std::string& rootName, const std::string& path, const std::string& valueName,
                    const std::string& data) {
-  static const HKEY roots[] = {HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
-                               HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
-  static_assert(std::size(roots) == std::size(kRootKeyNames));
+  const HKEY roots[] = {HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
+                        HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
+  static_assert(std::size(roots) == kRootKeyCount);
   const auto root = RootKeyIndex(rootName);
   if (!root) return;
   registry::WriteString(roots[*root], path, valueName, data, true);

@@ -11,8 +11,13 @@ RegEntry ReadRegEntry(const script::Lines& list, std::size_t first) {
 }
 
 std::optional<std::size_t> RootKeyIndex(const std::string& name) {
-  for (std::size_t i = 0; i < std::size(kRootKeyNames); ++i)
-    if (name == kRootKeyNames[i]) return i;
+  static const char* const names[] = {
+      "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
+      "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
+  };
+  static_assert(std::size(names) == kRootKeyCount);
+  for (std::size_t i = 0; i < kRootKeyCount; ++i)
+    if (name == names[i]) return i;
   return std::nullopt;
 }
 

@@ -13,14 +13,12 @@ struct RegEntry {
   std::string root, path, valueName, data;
 };
 
-// The seven root-key names in the order of their predefined handles
-// (HKEY_CLASSES_ROOT is 0x80000000, the next one up, and so on).
-inline constexpr const char* kRootKeyNames[] = {
-    "HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
-    "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA",
-};
+// The seven root-key names, in the order of their predefined handles:
+// HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
+// HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA.
+constexpr std::size_t kRootKeyCount = 7;
 
-// The position of a root-key name in kRootKeyNames, compared whole and
+// The position of a root-key name in that order, compared whole and
 // case-sensitively; nothing for any other text.
 std::optional<std::size_t> RootKeyIndex(const std::string& name);
 
