@@ -2,10 +2,11 @@
 # Both install what is missing from Debian's packages first.
 BUILD   := build
 NATIVE  := build-native
+KIT     := build-kit
 JOBS    := $(shell nproc)
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure test unit-native fuzz wine-template demo screenshot bench bench-copy clean
+.PHONY: all deps configure kit test unit-native fuzz wine-template demo screenshot bench bench-copy bench-kit clean
 
 all: deps configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -15,6 +16,12 @@ deps:
 
 configure: deps
 	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+
+# setupkit, the author's tool, built for this machine, and its command-line test.
+kit: deps
+	@test -f $(KIT)/CMakeCache.txt || cmake -S kit -B $(KIT)
+	cmake --build $(KIT) -j$(JOBS)
+	@tests/kit/cli-test $(KIT)/setupkit
 
 wine-template: deps
 	@tests/wine/make-template $(CURDIR)/$(BUILD)/wine-template
@@ -30,7 +37,7 @@ fuzz: unit-native
 	$(NATIVE)/script_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus 2>$(NATIVE)/fuzz.log || { tail -40 $(NATIVE)/fuzz.log; exit 1; }
 	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz.log | tail -2
 
-test: all unit-native fuzz wine-template
+test: all kit unit-native fuzz wine-template
 	ctest --test-dir $(BUILD) --output-on-failure -j3
 
 demo: all wine-template
@@ -47,5 +54,9 @@ bench: all wine-template
 bench-copy: all wine-template
 	@bench/copy $(CURDIR)/$(BUILD)
 
+# How long setupkit's check and plan take on a 200,000-line script.
+bench-kit: kit
+	@bench/kit $(KIT)/setupkit
+
 clean:
-	rm -rf $(BUILD) $(NATIVE)
+	rm -rf $(BUILD) $(NATIVE) $(KIT)
