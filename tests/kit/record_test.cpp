@@ -78,8 +78,8 @@ class Generator {
       Lines reg = {marker};
       const int entries = 1 + Below(4);
       for (int e = 0; e < entries; ++e) {
-        Lines codes = {"plain text " + std::to_string(e), "r", "s", "P"};
-        if (hasProgram) codes.push_back("p");
+        Lines codes = {"plain text " + std::to_string(e), "r", "s"};
+        if (hasProgram) codes.insert(codes.end(), {"p", "P"});
         if (hasUnin) codes.push_back("u");
         Add(reg, {Pick({"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}), "Software\\GenKit\\" + id,
                   Pick({"Name" + std::to_string(e), "**", ""}), Pick(codes)});
