@@ -1,6 +1,7 @@
 // The install sequence's steps before and after the install window.
 #include <windows.h>
 
+#include "install/paths.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
 #include "platform/registry.h"
@@ -11,17 +12,8 @@
 namespace setup {
 
 void TfSetup::BackupSystemFiles() {
-  static const struct {
-    const char* file;
-    const char* backup;
-    bool hidden;  // hidden, system and read-only: copied with the archive attribute alone
-  } rows[] = {
-      {"C:\\CONFIG.SYS", "config.tup", false},
-      {"C:\\autoexec.bat", "autoexec.tup", false},
-      {"C:\\MSDOS.SYS", "msdos.tup", true},
-  };
   const std::string windows = platform::WindowsFolder();
-  for (const auto& row : rows) {
+  for (const SystemFileBackup& row : kSystemFileBackups) {
     const std::string backup = windows + "\\" + row.backup;
     // The first backup ever taken survives later installs.
     if (platform::FileExists(backup)) continue;
@@ -43,9 +35,7 @@ bool TfSetup::RunningCopyCheck() {
 
 void TfSetup::WriteLateValue() {
   if (fCopy_->regadd.empty()) return;
-  std::string value = d.Text();
-  if (value.empty() || value.back() != '\\') value += '\\';
-  value += fCopy_->regadd.at(2);
+  const std::string value = install::InFolder(d.Text(), fCopy_->regadd.at(2));
   platform::registry::WriteString(HKEY_LOCAL_MACHINE, fCopy_->regadd.at(0), fCopy_->regadd.at(1), value,
                                   false);
 }
