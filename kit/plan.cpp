@@ -75,6 +75,10 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   const install::FileList walk = install::WalkFileList(lists.files, m.windows, m.destination);
   const install::CodeInputs codes{m.destination, m.shortDestination, m.windows, lists.exe, lists.uninst};
 
+  out.Head("Backups of the start-up files, each unless its backup exists:");
+  for (const setup::SystemFileBackup& row : setup::kSystemFileBackups)
+    out.Item(std::string(row.file) + " -> " + install::InFolder(m.windows, row.backup));
+  if (!lists.windowTitle.empty()) out.Head("Refused while a window titled " + Q(lists.windowTitle) + " is open");
   out.Head("Destination folder " + m.destination + ", made with its parents");
   if (dist.Contains("license.ini")) out.Head("license.ini shown for acceptance, then written to " +
                                              install::InFolder(m.destination, "license.txt"));
