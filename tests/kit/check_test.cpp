@@ -66,6 +66,7 @@ TEST(Check, CleanScriptClearAndScrambled) {
 TEST(Check, HeaderAndLineForm) {
   const Case cases[] = {
       {"two lines", {"\\App", "App"}, 2, E, "at least three"},
+      {"empty destination line", {"", "App", "T"}, 1, W, "destination sub-path, is empty"},
       {"Version last", Base({"Version"}), 17, E, "\"Version\" is the last line"},
       {":window last", Base({":window"}), 17, E, "\":window\" is the last line"},
       {":run last", Base({":run"}), 17, E, "\":run\" needs one line after it"},

@@ -58,8 +58,9 @@ class Generator {
       p.files.push_back("TWREMOVE.EX_");
     }
     files.push_back(":");
-    if (Chance(5)) Add(files, {"-install", "IGNORED.TXT", ":"});  // a second ":files" block is not read
-    Add(p.script, files);
+    if (Chance(5)) Add(files, {":files", "-install", "IGNORED.TXT", ":"});  // a second ":files" is not read
+    // Without ":files" nothing is copied and no shortcut is made, ":exe" or not.
+    if (Chance(6)) p.files.clear(); else Add(p.script, files);
     if (!programs.empty() && Chance(2)) Add(p.script, {":keep", Restored(programs.front()), ":"});
 
     Lines exe = {":exe"};
