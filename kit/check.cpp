@@ -24,6 +24,9 @@ namespace marker = script::marker;
 std::string Q(const std::string& text) { return "\"" + text + "\""; }
 std::string Q(std::string_view text) { return Q(std::string(text)); }
 
+// "1 line", "3 lines".
+std::string LineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
+
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return "";
@@ -101,8 +104,8 @@ class Checker {
 
   void Header() {
     if (script_.size() < 3)
-      Error(Last(), "the script has " + std::to_string(script_.size()) +
-                        " lines; it needs at least three: destination sub-path, Start Menu folder, product title");
+      Error(Last(), "the script has " + LineCount(script_.size()) +
+                        "; it needs at least three: destination sub-path, Start Menu folder, product title");
     else if (script_.at(0).empty())
       Warning(0, "line 1, the destination sub-path, is empty; the default destination is then "
                  "\"C:\\Program Files\" alone");
@@ -214,8 +217,8 @@ class Checker {
     const std::size_t rest = list.items.size() % 4;
     if (rest == 0) return true;
     const std::size_t first = list.items.size() - rest;
-    Error(list.at[first], Q(m) + " entry " + std::to_string(first / 4 + 1) + " has " + std::to_string(rest) +
-                              (rest == 1 ? " line" : " lines") + "; an entry is " + fields);
+    Error(list.at[first], Q(m) + " entry " + std::to_string(first / 4 + 1) + " has " + LineCount(rest) +
+                              "; an entry is " + fields);
     return false;
   }
 
@@ -242,7 +245,7 @@ class Checker {
         Error(line, entry + ": data code " + Q(data) +
                         (data == "u" ? " needs the removal program, the first line of \":unin\", which is empty"
                                      : " needs the first program, the second line of \":exe\", which has " +
-                                           std::to_string(Get(marker::kExe).items.size()) + " lines"));
+                                           LineCount(Get(marker::kExe).items.size())));
       }
       const std::string trimmed = Trim(data);
       if (trimmed != data && IsCode(trimmed, set, codes))
@@ -262,8 +265,7 @@ class Checker {
   void RegAdd() {
     const List& list = Get(marker::kRegAdd);
     if (!list.items.empty() && list.items.size() < 3)
-      Error(*list.marker, "\":regadd\" has " + std::to_string(list.items.size()) +
-                              (list.items.size() == 1 ? " line" : " lines") +
+      Error(*list.marker, "\":regadd\" has " + LineCount(list.items.size()) +
                               "; it needs three: key path, value name, path in the destination folder");
   }
 
@@ -331,7 +333,7 @@ class Checker {
         install::ProgramCommand(kDestination, Get(marker::kExe).items);
       } catch (const script::ListIndexError&) {
         Error(*at, Q(m) + " needs the first program, the second line of \":exe\", which has " +
-                       std::to_string(Get(marker::kExe).items.size()) + " lines");
+                       LineCount(Get(marker::kExe).items.size()));
       }
     }
   }
