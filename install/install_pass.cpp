@@ -1,6 +1,8 @@
 // The install pass: one run per program, inside the install window's first
 // activation. An error raised by a step ends the pass there; the window then
 // stays open until the user closes it.
+#include <utility>
+
 #include "install/copy_files.h"
 #include "install/path_file.h"
 #include "install/profile_entries.h"
@@ -81,7 +83,7 @@ void TfCopy::RunPhases(const std::string& destination) {
   const FileList fileList = WalkFileList(lists.files, folders.windows, destination);
   const std::string group = JoinPath(session_.ProgramsFolder, ini.at(1));
   UninstallRecord record = BuildUninstallRecord(title, lists, group, fileList);
-  un = record.lines;
+  un = std::move(record.lines);
   RemoveDriverLines(folders.windows);
   if (!lists.files.empty()) {
     CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, *this);
