@@ -379,7 +379,15 @@ class Checker {
 
 }  // namespace
 
-std::vector<Diagnostic> CheckScript(std::string_view text, const FileSet& dist) { return Checker(text, dist).Run(); }
+std::vector<Diagnostic> CheckScript(std::string_view text, const FileSet& dist) {
+  std::vector<Diagnostic> found = Checker(text, dist).Run();
+  // The install deletes this file from its own folder at the end of every pass.
+  if (dist.Contains("license.txt"))
+    found.push_back({"license.txt", 1, Severity::Warning,
+                     "license.txt in the distribution folder is deleted by every install; ship the licence as "
+                     "license.ini"});
+  return found;
+}
 
 std::vector<Diagnostic> CheckSettings(std::string_view text) {
   const script::Lines lines = script::SplitLines(text);

@@ -141,6 +141,12 @@ TEST(Check, ShortcutsAndStartUp) {
   for (const Case& c : cases) Expect(c);
 }
 
+TEST(Check, LicenceTextBesideTheScript) {
+  const auto found = CheckScript(Text(kBase), Dist({"APP.EX_", "TWREMOVE.EX_", "License.TXT"}));
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(Format(found[0]).rfind("license.txt:1: warning: ", 0), 0u);
+}
+
 TEST(Check, Settings) {
   EXPECT_TRUE(CheckSettings("Marrowgate\r\nSound,On\r\n").empty());
   const auto found = CheckSettings("Marrowgate \r\nSound,On\r\n");
