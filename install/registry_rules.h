@@ -7,6 +7,11 @@
 
 namespace install {
 
+// The product key and the start-up keys, below HKEY_LOCAL_MACHINE.
+inline constexpr char kProductKey[] = "SOFTWARE\\Tarnwick\\marrowgate";
+inline constexpr char kRunServicesKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 // One ":reg" or ":reg1" entry as written, except that the value name "**"
 // is already the default value's empty name.
 struct RegEntry {
