@@ -152,7 +152,9 @@ int Plan(const Args& args) {
   const Dist dist = FindDist(args.positional[0]);
   kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
                        args.Option("--start-menu"), args.Option("--short-dest")};
-  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder));
+  std::string settings;
+  kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings);  // none: nothing to import
+  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
   Print(plan.steps);
   if (!plan.stop.empty()) {
     Print("setupkit: the install stops here with \"" + plan.stop + "\"; setupkit check names the fault\n", stderr);

@@ -68,7 +68,26 @@ void Shortcuts(Steps& out, const std::string& group, const std::string& destinat
   }
 }
 
-void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSet& dist, Plan& plan) {
+std::string MachineKey(const std::string& path) { return "HKEY_LOCAL_MACHINE\\" + path; }
+
+// config.cfg's settings, imported only when it is the product's own.
+void Settings(Steps& out, std::string_view text) {
+  const script::Lines lines = script::SplitLines(text);
+  if (lines.empty()) return;
+  if (!install::IsProductSettings(lines)) {
+    out.Head("config.cfg ignored: it is not the product's settings file");
+    return;
+  }
+  out.Head("Settings from config.cfg:");
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const install::Setting setting = install::SplitSetting(lines.at(i));
+    out.Item(MachineKey(install::kProductKey) + " " + (setting.name.empty() ? "(default)" : Q(setting.name)) +
+             " = " + Q(setting.text));
+  }
+}
+
+void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSet& dist, std::string_view settings,
+         Plan& plan) {
   const std::string& title = script.at(2);
   const script::Sections lists = script::ReadSections(script);
   const std::string group = install::JoinPath(m.programs, m.startMenu);
@@ -109,19 +128,19 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   }
   RegistryEntries(out, "Registry values (\":reg\"):", lists.reg, install::CodeSet::Reg, codes);
   RegistryEntries(out, "Registry values (\":reg1\"):", lists.reg1, install::CodeSet::Reg1, codes);
-  if (dist.Contains("config.cfg"))
-    out.Head("config.cfg imported into HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarnwick\\marrowgate if it is the product's");
+  Settings(out, settings);
   for (const std::string& key : lists.delreg)
     out.Head(install::NamesSubkey(key) ? "Key deleted: HKEY_CLASSES_ROOT\\" + key : "Skipped \":delreg\" line " + Q(key));
   if (!lists.runServices.empty())
-    out.Head("Start-up entry RunServices " + Q(lists.runServices) + " = " +
+    out.Head("Start-up entry " + MachineKey(install::kRunServicesKey) + " " + Q(lists.runServices) + " = " +
              Q(install::ProgramCommand(m.destination, lists.exe)));
   if (!lists.runStart.empty())
-    out.Head("Start-up entry Run " + Q(lists.runStart) + " = " + Q(install::ProgramCommand(m.destination, lists.exe)));
+    out.Head("Start-up entry " + MachineKey(install::kRunKey) + " " + Q(lists.runStart) + " = " +
+             Q(install::ProgramCommand(m.destination, lists.exe)));
   if (dist.Contains("readme.txt")) out.Head("readme.txt shown when the user asked for it");
   if (!lists.exitMessage.empty()) out.Head("Message: " + lists.exitMessage);
   if (lists.regadd.size() >= 3)
-    out.Head("Late value HKEY_LOCAL_MACHINE\\" + lists.regadd.at(0) + " " + Q(lists.regadd.at(1)) + " = " +
+    out.Head("Late value " + MachineKey(lists.regadd.at(0)) + " " + Q(lists.regadd.at(1)) + " = " +
              Q(install::InFolder(m.destination, lists.regadd.at(2))));
   if (lists.rebootRequested) out.Head("Windows restart offered");
   else if (!lists.runProgram.empty()) out.Head("Offered to run " + install::InFolder(m.destination, lists.runProgram));
@@ -129,7 +148,7 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
 
 }  // namespace
 
-Plan MakePlan(std::string_view text, Machine m, const FileSet& dist) {
+Plan MakePlan(std::string_view text, Machine m, const FileSet& dist, std::string_view settings) {
   script::Lines script = script::SplitLines(text);
   if (script::IsScrambled(script)) script::Unscramble(script);
   Plan plan;
@@ -141,7 +160,7 @@ Plan MakePlan(std::string_view text, Machine m, const FileSet& dist) {
     if (m.programs.empty()) m.programs = m.windows + "\\Start Menu\\Programs";
     if (m.startMenu.empty()) m.startMenu = script.at(1);
     if (m.shortDestination.empty()) m.shortDestination = m.destination;
-    Run(out, script, m, dist, plan);
+    Run(out, script, m, dist, settings, plan);
   } catch (const script::ListIndexError& error) {
     plan.stop = error.what();
   }

@@ -22,9 +22,9 @@ struct Plan {
   std::string stop;     // the error that ends the install pass early, if any
 };
 
-// `text`: setup.ini as the file holds it. Shortcut files that the shell
-// writes as ".pif" are recorded under that name by setup.exe; the plan
-// names them ".lnk".
-Plan MakePlan(std::string_view text, Machine machine, const FileSet& dist);
+// `text`: setup.ini as the file holds it; `settings`: config.cfg, empty
+// when there is none. Shortcut files that the shell writes as ".pif" are
+// recorded under that name by setup.exe; the plan names them ".lnk".
+Plan MakePlan(std::string_view text, Machine machine, const FileSet& dist, std::string_view settings = {});
 
 }  // namespace kit
