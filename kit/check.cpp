@@ -21,9 +21,6 @@ namespace {
 
 namespace marker = script::marker;
 
-std::string Q(const std::string& text) { return "\"" + text + "\""; }
-std::string Q(std::string_view text) { return Q(std::string(text)); }
-
 // "1 line", "3 lines".
 std::string LineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
 
@@ -35,13 +32,12 @@ std::string Trim(const std::string& text) {
 
 // Stand-ins for the folders that only the user's machine knows; no script
 // line can hold them.
-const std::string kWindows = "\x01" "windows";
-const std::string kDestination = "\x01" "destination";
+const std::string kWindows = "\001windows";
+const std::string kDestination = "\001destination";
 
-constexpr std::string_view kListMarkers[] = {marker::kFiles,  marker::kKeep,      marker::kSystemIni,
-                                             marker::kIni,    marker::kReg,       marker::kReg1,
-                                             marker::kRegAdd, marker::kRegRemove, marker::kDelReg,
-                                             marker::kUnin,   marker::kExe};
+constexpr std::string_view kListMarkers[] = {marker::kFiles,  marker::kKeep, marker::kSystemIni, marker::kIni,
+                                             marker::kReg,    marker::kReg1, marker::kRegAdd,    marker::kRegRemove,
+                                             marker::kDelReg, marker::kUnin, marker::kExe};
 // Value markers and the number of lines they read.
 constexpr std::pair<std::string_view, std::size_t> kValueMarkers[] = {
     {marker::kRun, 1}, {marker::kExtra, 2}, {marker::kExit, 1}, {marker::kRunServices, 1}, {marker::kRunStart, 1}};
@@ -98,8 +94,9 @@ class Checker {
   void LineEnds() {
     for (std::size_t i = 0; i < script_.size(); ++i)
       if (script_.at(i).find_first_of("\r\n") != std::string::npos)
-        Warning(i, "line end other than CR LF: setup.exe splits lines only at CR LF, so the text after it is "
-                   "read as part of this line");
+        Warning(i,
+                "line end other than CR LF: setup.exe splits lines only at CR LF, so the text after it is "
+                "read as part of this line");
   }
 
   void Header() {
@@ -107,14 +104,14 @@ class Checker {
       Error(Last(), "the script has " + LineCount(script_.size()) +
                         "; it needs at least three: destination sub-path, Start Menu folder, product title");
     else if (script_.at(0).empty())
-      Warning(0, "line 1, the destination sub-path, is empty; the default destination is then "
-                 "\"C:\\Program Files\" alone");
+      Warning(0,
+              "line 1, the destination sub-path, is empty; the default destination is then "
+              "\"C:\\Program Files\" alone");
     if (script_.empty()) return;
     const std::string& last = script_.at(Last());
     if (last == "Version" || last == "version")
-      Error(Last(), Q(last) + " is the last line; the version text must follow it");
-    if (last == marker::kWindow)
-      Error(Last(), "\":window\" is the last line; the main window's title must follow it");
+      Error(Last(), Quoted(last) + " is the last line; the version text must follow it");
+    if (last == marker::kWindow) Error(Last(), "\":window\" is the last line; the main window's title must follow it");
   }
 
   void ReadList(std::string_view m) {
@@ -129,12 +126,12 @@ class Checker {
     } catch (const script::ListIndexError&) {
       list.items.clear();
       list.at.clear();
-      Error(*list.marker, Q(m) + " is never closed: a list section ends with a line that is just \":\"");
+      Error(*list.marker, Quoted(m) + " is never closed: a list section ends with a line that is just \":\"");
     }
     // ":files" and ":ini" lines are told apart by their first character.
     if ((m == marker::kFiles || m == marker::kIni) && list.end)
       for (std::size_t i = *list.marker + 1; i < *list.end; ++i)
-        if (script_.at(i).empty()) Warning(i, "empty line in " + Q(m) + "; it is skipped");
+        if (script_.at(i).empty()) Warning(i, "empty line in " + Quoted(m) + "; it is skipped");
   }
 
   const List& Get(std::string_view m) const { return lists_.at(m); }
@@ -143,7 +140,7 @@ class Checker {
     for (const auto& [m, n] : kValueMarkers) {
       const auto at = script::FindMarker(script_, m);
       if (at && *at + n > Last())
-        Error(*at, Q(m) + (n == 1 ? " needs one line after it" : " needs two lines after it (file name, folder)") +
+        Error(*at, Quoted(m) + (n == 1 ? " needs one line after it" : " needs two lines after it (file name, folder)") +
                        "; the script ends first");
     }
   }
@@ -161,7 +158,7 @@ class Checker {
       const std::string key = script::LowerAscii(Trim(line));
       const auto found = known.find(key);
       if (found == known.end() || line == found->second || (key == "version" && line == "version")) continue;
-      Warning(i, "line " + Q(line) + " differs from " + Q(found->second) +
+      Warning(i, "line " + Quoted(line) + " differs from " + Quoted(found->second) +
                      " only by case or blanks; it is not taken for it");
     }
   }
@@ -174,18 +171,20 @@ class Checker {
       copied.insert(step.index);
       installed_.insert(script::LowerAscii(step.target));
       if (!dist_.Contains(step.line))
-        Error(files.at[step.index], "file " + Q(step.line) +
+        Error(files.at[step.index], "file " + Quoted(step.line) +
                                         " is not in the distribution folder; the install asks five times for the "
-                                        "disk with it, then reports \"Error copying " + step.line + "\"");
+                                        "disk with it, then reports \"Error copying " +
+                                        step.line + "\"");
     }
     for (std::size_t k = 1; k < files.items.size(); ++k) {
       const std::string& item = files.items.at(k);
       if (const auto prefix = install::DirectivePrefix(item, kWindows, kDestination)) {
         if (prefix->empty() || prefix->back() != '\\')
-          Warning(files.at[k], "destination directive " + Q(item.substr(1)) +
+          Warning(files.at[k], "destination directive " + Quoted(item.substr(1)) +
                                    " does not end with a backslash; file names are appended to it directly");
       } else if (!copied.count(k)) {
-        Warning(files.at[k], "file line " + Q(item) + " comes before the first destination directive; it is not copied");
+        Warning(files.at[k],
+                "file line " + Quoted(item) + " comes before the first destination directive; it is not copied");
       }
     }
   }
@@ -199,16 +198,17 @@ class Checker {
     if (!at || *at + 2 > Last()) return;
     const std::string& file = script_.at(*at + 1);
     if (!file.empty() && !dist_.Contains(file))
-      Error(*at + 1, "\":extra\" file " + Q(file) + " is not in the distribution folder");
+      Error(*at + 1, "\":extra\" file " + Quoted(file) + " is not in the distribution folder");
   }
 
   void Keep() {
     const List& keep = Get(marker::kKeep);
     std::set<std::string> names;
-    for (const install::FileStep& step : walk_.steps) names.insert(script::LowerAscii(install::ExtractFileName(step.target)));
+    for (const install::FileStep& step : walk_.steps)
+      names.insert(script::LowerAscii(install::ExtractFileName(step.target)));
     for (std::size_t k = 0; k < keep.items.size(); ++k)
       if (!names.count(keep.items.at(k)))
-        Warning(keep.at[k], "\":keep\" name " + Q(script_.at(keep.at[k])) + " is not installed by any file line");
+        Warning(keep.at[k], "\":keep\" name " + Quoted(script_.at(keep.at[k])) + " is not installed by any file line");
   }
 
   // Sections read by fours: an incomplete last group stops the install.
@@ -217,7 +217,7 @@ class Checker {
     const std::size_t rest = list.items.size() % 4;
     if (rest == 0) return true;
     const std::size_t first = list.items.size() - rest;
-    Error(list.at[first], Q(m) + " entry " + std::to_string(first / 4 + 1) + " has " + LineCount(rest) +
+    Error(list.at[first], Quoted(m) + " entry " + std::to_string(first / 4 + 1) + " has " + LineCount(rest) +
                               "; an entry is " + fields);
     return false;
   }
@@ -231,10 +231,10 @@ class Checker {
     const List& list = Get(m);
     const install::CodeInputs codes = Codes();
     for (std::size_t i = 0; i + 4 <= list.items.size(); i += 4) {
-      const std::string entry = Q(m) + " entry " + std::to_string(i / 4 + 1);
+      const std::string entry = Quoted(m) + " entry " + std::to_string(i / 4 + 1);
       const std::string& root = list.items.at(i);
       if (!install::RootKeyIndex(root))
-        Error(list.at[i], entry + ": unknown root key " + Q(root) +
+        Error(list.at[i], entry + ": unknown root key " + Quoted(root) +
                               "; the names are HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
                               "HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA, in capitals");
       const std::string& data = list.items.at(i + 3);
@@ -242,14 +242,14 @@ class Checker {
       try {
         install::ExpandDataCode(data, set, codes);
       } catch (const script::ListIndexError&) {
-        Error(line, entry + ": data code " + Q(data) +
+        Error(line, entry + ": data code " + Quoted(data) +
                         (data == "u" ? " needs the removal program, the first line of \":unin\", which is empty"
                                      : " needs the first program, the second line of \":exe\", which has " +
                                            LineCount(Get(marker::kExe).items.size())));
       }
       const std::string trimmed = Trim(data);
       if (trimmed != data && IsCode(trimmed, set, codes))
-        Warning(line, entry + ": data line " + Q(data) + " has blanks around the data code " + Q(trimmed) +
+        Warning(line, entry + ": data line " + Quoted(data) + " has blanks around the data code " + Quoted(trimmed) +
                           "; it is stored as plain text");
     }
   }
@@ -275,32 +275,32 @@ class Checker {
       const std::string& line = list.items.at(k);
       if (install::NamesSubkey(line)) continue;
       if (line.empty() || line == "\\")
-        Warning(list.at[k], "\":delreg\" line " + Q(line) + " names no key; it is skipped");
+        Warning(list.at[k], "\":delreg\" line " + Quoted(line) + " names no key; it is skipped");
       else
-        Error(list.at[k], "\":delreg\" line " + Q(line) + " would name HKEY_CLASSES_ROOT itself");
+        Error(list.at[k], "\":delreg\" line " + Quoted(line) + " would name HKEY_CLASSES_ROOT itself");
     }
   }
 
   void Exe() {
     const List& list = Get(marker::kExe);
     if (list.items.size() % 2)
-      Error(list.at.back(), "\":exe\" ends with the caption line " + Q(list.items.at(list.items.size() - 1)) +
+      Error(list.at.back(), "\":exe\" ends with the caption line " + Quoted(list.items.at(list.items.size() - 1)) +
                                 " without its program line; a shortcut is a caption line and a program line");
     for (std::size_t k = 0; k < install::PairCount(list.items); ++k) {
       const std::string& caption = list.items.at(2 * k);
       const std::size_t line = list.at[2 * k];
       const auto read = install::ReadCaption(caption);
       if (!read && !caption.empty())
-        Error(line, "caption line " + Q(caption) +
+        Error(line, "caption line " + Quoted(caption) +
                         ": the two characters after \"*\" must be the caption's length in decimal digits");
       else if (!read)
         Warning(line, "empty caption line; no shortcut is made for it");
       else if (!read->hotKeyText.empty() && !install::HotKeyWord(read->hotKeyText))
-        Warning(line, "caption line " + Q(caption) + ": hot key " + Q(read->hotKeyText) +
+        Warning(line, "caption line " + Quoted(caption) + ": hot key " + Quoted(read->hotKeyText) +
                           " is not a decimal number; no shortcut is made for it");
       const std::string& program = list.items.at(2 * k + 1);
       if (!Installed(kDestination, program))
-        Warning(list.at[2 * k + 1], "\":exe\" program " + Q(program) +
+        Warning(list.at[2 * k + 1], "\":exe\" program " + Quoted(program) +
                                         " is not installed into the destination folder by any file line");
     }
   }
@@ -309,7 +309,7 @@ class Checker {
     const List& list = Get(marker::kUnin);
     if (list.items.empty()) return;
     if (!Installed(kWindows, list.items.at(0)))
-      Warning(list.at[0], "removal program " + Q(list.items.at(0)) +
+      Warning(list.at[0], "removal program " + Quoted(list.items.at(0)) +
                               " is not installed into the Windows folder by any file line");
   }
 
@@ -318,10 +318,11 @@ class Checker {
     for (std::size_t k = 1; k < list.items.size(); ++k) {
       const std::string& item = list.items.at(k);
       if (item[0] == '~' && !installed_.count(script::LowerAscii(kDestination + item.substr(1))))
-        Warning(list.at[k], "\":ini\" line " + Q(item) + " names a path that no file line installs; its short form "
-                                                         "cannot be had");
+        Warning(list.at[k], "\":ini\" line " + Quoted(item) +
+                                " names a path that no file line installs; its short form "
+                                "cannot be had");
       else if (item[0] != '~' && item[0] != '>')
-        Warning(list.at[k], "\":ini\" line " + Q(item) + " begins with neither \">\" nor \"~\"; it gives nothing");
+        Warning(list.at[k], "\":ini\" line " + Quoted(item) + " begins with neither \">\" nor \"~\"; it gives nothing");
     }
   }
 
@@ -332,7 +333,7 @@ class Checker {
       try {
         install::ProgramCommand(kDestination, Get(marker::kExe).items);
       } catch (const script::ListIndexError&) {
-        Error(*at, Q(m) + " needs the first program, the second line of \":exe\", which has " +
+        Error(*at, Quoted(m) + " needs the first program, the second line of \":exe\", which has " +
                        LineCount(Get(marker::kExe).items.size()));
       }
     }
@@ -343,9 +344,9 @@ class Checker {
     const auto at = script::FindMarker(script_, marker::kRun);
     if (!at || *at + 1 > Last()) return;
     const std::string& run = script_.at(*at + 1);
-    if (run.empty() || Installed(kDestination, run) || Installed(kDestination, run.substr(0, run.find(' '))))
-      return;
-    Warning(*at + 1, "\":run\" program " + Q(run) + " is not installed into the destination folder by any file line");
+    if (run.empty() || Installed(kDestination, run) || Installed(kDestination, run.substr(0, run.find(' ')))) return;
+    Warning(*at + 1,
+            "\":run\" program " + Quoted(run) + " is not installed into the destination folder by any file line");
   }
 
   // Lines after the end of the last section that is read belong to none.
@@ -392,8 +393,9 @@ std::vector<Diagnostic> CheckScript(std::string_view text, const FileSet& dist) 
 std::vector<Diagnostic> CheckSettings(std::string_view text) {
   const script::Lines lines = script::SplitLines(text);
   if (install::IsProductSettings(lines)) return {};
-  return {{"config.cfg", 1, Severity::Warning,
-           "config.cfg is ignored: its first line must be exactly \"Marrowgate\" and at least one setting must follow"}};
+  return {
+      {"config.cfg", 1, Severity::Warning,
+       "config.cfg is ignored: its first line must be exactly \"Marrowgate\" and at least one setting must follow"}};
 }
 
 }  // namespace kit

@@ -3,8 +3,7 @@
 namespace kit {
 
 std::string Format(const Diagnostic& d) {
-  return d.file + ":" + std::to_string(d.line) + (d.severity == Severity::Error ? ": error: " : ": warning: ") +
-         d.text;
+  return d.file + ":" + std::to_string(d.line) + (d.severity == Severity::Error ? ": error: " : ": warning: ") + d.text;
 }
 
 std::string Summary(const std::vector<Diagnostic>& all) {
@@ -20,5 +19,7 @@ bool HasErrors(const std::vector<Diagnostic>& all) {
     if (d.severity == Severity::Error) return true;
   return false;
 }
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 }  // namespace kit

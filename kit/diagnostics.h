@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kit {
@@ -23,5 +24,8 @@ std::string Format(const Diagnostic& d);
 std::string Summary(const std::vector<Diagnostic>& all);
 
 bool HasErrors(const std::vector<Diagnostic>& all);
+
+// A script's text in the double quotes that messages put around it.
+std::string Quoted(std::string_view text);
 
 }  // namespace kit

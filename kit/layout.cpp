@@ -70,7 +70,8 @@ void LayOut(const LayoutRequest& request) {
       text = CrLf(text);
       if (request.scramble) {
         const auto scrambled = script::ScrambleText(text);
-        if (!scrambled) throw std::runtime_error("cannot scramble " + name + ": it holds bytes that would read back as a line end");
+        if (!scrambled)
+          throw std::runtime_error("cannot scramble " + name + ": it holds bytes that would read back as a line end");
         text = *scrambled;
       }
       WriteWholeFile(inDist(lower == "setup.txt" ? "setup.ini" : "license.ini"), text);

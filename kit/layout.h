@@ -11,8 +11,8 @@ namespace kit {
 
 struct LayoutRequest {
   std::string source, dist;
-  std::string setupExe;  // copied as setup.exe
-  bool scramble = false; // setup.ini and license.ini in their scrambled form
+  std::string setupExe;   // copied as setup.exe
+  bool scramble = false;  // setup.ini and license.ini in their scrambled form
   // Every other file's LF line ends made CR LF, for sources kept with LF.
   bool textLineEnds = false;
   // Further files copied under the name given: (path, name in dist).

@@ -233,7 +233,8 @@ int Run(int argc, char** argv) {
     return Check(args.positional[0]);
   }
   if (command == "plan")
-    return Plan(Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
+    return Plan(
+        Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
   return Layout(Parse(argc, argv, {"--setup", "--add"}, {"--scramble", "--text"}), argv[0]);

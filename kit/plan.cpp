@@ -8,6 +8,7 @@
 #include "install/registry_rules.h"
 #include "install/shortcut_names.h"
 #include "install/uninstall_record.h"
+#include "kit/diagnostics.h"
 #include "script/sections.h"
 #include "script/unscramble.h"
 #include "setup/wizard_rules.h"
@@ -23,18 +24,17 @@ class Steps {
   std::string text_;
 };
 
-std::string Q(const std::string& text) { return "\"" + text + "\""; }
-
 void RegistryEntries(Steps& out, const char* title, const script::Lines& list, install::CodeSet set,
                      const install::CodeInputs& codes) {
   if (list.empty()) return;
   out.Head(title);
   for (std::size_t i = 0; i < list.size(); i += 4) {
     const install::RegEntry entry = install::ReadRegEntry(list, i);
-    const std::string value = entry.valueName.empty() ? "(default)" : Q(entry.valueName);
+    const std::string value = entry.valueName.empty() ? "(default)" : Quoted(entry.valueName);
     const std::string data = install::ExpandDataCode(entry.data, set, codes);
-    out.Item(install::RootKeyIndex(entry.root) ? install::InFolder(entry.root, entry.path) + " " + value + " = " + Q(data)
-                                               : "skipped, unknown root key " + Q(entry.root));
+    out.Item(install::RootKeyIndex(entry.root)
+                 ? install::InFolder(entry.root, entry.path) + " " + value + " = " + Quoted(data)
+                 : "skipped, unknown root key " + Quoted(entry.root));
   }
 }
 
@@ -56,7 +56,7 @@ void Shortcuts(Steps& out, const std::string& group, const std::string& destinat
   for (std::size_t k = 0; k < install::PairCount(exe); ++k) {
     const auto pair = install::ReadPair(group, destination, exe.at(2 * k), exe.at(2 * k + 1));
     if (!pair) {
-      out.Item(Q(exe.at(2 * k)) + ": none, the caption line names no shortcut");
+      out.Item(Quoted(exe.at(2 * k)) + ": none, the caption line names no shortcut");
       continue;
     }
     std::string text = pair->base + ".lnk -> " + pair->target + ", in " + install::WorkingFolder(pair->target);
@@ -81,8 +81,8 @@ void Settings(Steps& out, std::string_view text) {
   out.Head("Settings from config.cfg:");
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const install::Setting setting = install::SplitSetting(lines.at(i));
-    out.Item(MachineKey(install::kProductKey) + " " + (setting.name.empty() ? "(default)" : Q(setting.name)) +
-             " = " + Q(setting.text));
+    out.Item(MachineKey(install::kProductKey) + " " + (setting.name.empty() ? "(default)" : Quoted(setting.name)) +
+             " = " + Quoted(setting.text));
   }
 }
 
@@ -97,10 +97,10 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   out.Head("Backups of the start-up files, each unless its backup exists:");
   for (const setup::SystemFileBackup& row : setup::kSystemFileBackups)
     out.Item(std::string(row.file) + " -> " + install::InFolder(m.windows, row.backup));
-  if (!lists.windowTitle.empty()) out.Head("Refused while a window titled " + Q(lists.windowTitle) + " is open");
+  if (!lists.windowTitle.empty()) out.Head("Refused while a window titled " + Quoted(lists.windowTitle) + " is open");
   out.Head("Destination folder " + m.destination + ", made with its parents");
-  if (dist.Contains("license.ini")) out.Head("license.ini shown for acceptance, then written to " +
-                                             install::InFolder(m.destination, "license.txt"));
+  if (dist.Contains("license.ini"))
+    out.Head("license.ini shown for acceptance, then written to " + install::InFolder(m.destination, "license.txt"));
   out.Head("Lines holding \"qzmnd\" removed from " + install::InFolder(m.windows, "system.ini"));
   if (!lists.files.empty()) {
     Files(out, walk, lists.lbKeep, dist);
@@ -130,20 +130,23 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   RegistryEntries(out, "Registry values (\":reg1\"):", lists.reg1, install::CodeSet::Reg1, codes);
   Settings(out, settings);
   for (const std::string& key : lists.delreg)
-    out.Head(install::NamesSubkey(key) ? "Key deleted: HKEY_CLASSES_ROOT\\" + key : "Skipped \":delreg\" line " + Q(key));
+    out.Head(install::NamesSubkey(key) ? "Key deleted: HKEY_CLASSES_ROOT\\" + key
+                                       : "Skipped \":delreg\" line " + Quoted(key));
   if (!lists.runServices.empty())
-    out.Head("Start-up entry " + MachineKey(install::kRunServicesKey) + " " + Q(lists.runServices) + " = " +
-             Q(install::ProgramCommand(m.destination, lists.exe)));
+    out.Head("Start-up entry " + MachineKey(install::kRunServicesKey) + " " + Quoted(lists.runServices) + " = " +
+             Quoted(install::ProgramCommand(m.destination, lists.exe)));
   if (!lists.runStart.empty())
-    out.Head("Start-up entry " + MachineKey(install::kRunKey) + " " + Q(lists.runStart) + " = " +
-             Q(install::ProgramCommand(m.destination, lists.exe)));
+    out.Head("Start-up entry " + MachineKey(install::kRunKey) + " " + Quoted(lists.runStart) + " = " +
+             Quoted(install::ProgramCommand(m.destination, lists.exe)));
   if (dist.Contains("readme.txt")) out.Head("readme.txt shown when the user asked for it");
   if (!lists.exitMessage.empty()) out.Head("Message: " + lists.exitMessage);
   if (lists.regadd.size() >= 3)
-    out.Head("Late value " + MachineKey(lists.regadd.at(0)) + " " + Q(lists.regadd.at(1)) + " = " +
-             Q(install::InFolder(m.destination, lists.regadd.at(2))));
-  if (lists.rebootRequested) out.Head("Windows restart offered");
-  else if (!lists.runProgram.empty()) out.Head("Offered to run " + install::InFolder(m.destination, lists.runProgram));
+    out.Head("Late value " + MachineKey(lists.regadd.at(0)) + " " + Quoted(lists.regadd.at(1)) + " = " +
+             Quoted(install::InFolder(m.destination, lists.regadd.at(2))));
+  if (lists.rebootRequested)
+    out.Head("Windows restart offered");
+  else if (!lists.runProgram.empty())
+    out.Head("Offered to run " + install::InFolder(m.destination, lists.runProgram));
 }
 
 }  // namespace

@@ -17,9 +17,9 @@ struct Machine {
 };
 
 struct Plan {
-  std::string steps;    // one line per step, for people
-  script::Lines record; // unin.ini, line by line
-  std::string stop;     // the error that ends the install pass early, if any
+  std::string steps;     // one line per step, for people
+  script::Lines record;  // unin.ini, line by line
+  std::string stop;      // the error that ends the install pass early, if any
 };
 
 // `text`: setup.ini as the file holds it; `settings`: config.cfg, empty
