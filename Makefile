@@ -9,6 +9,7 @@
 BUILD_i686    := build
 BUILD_x86_64  := build-x64
 NATIVE        := build-native
+KIT           := build-kit
 JOBS          := $(shell nproc)
 FUZZ_SECONDS  ?= 30
 ARCH          ?=
@@ -21,7 +22,7 @@ ARCHES = dir() { case $$1 in x86_64) echo $(CURDIR)/$(BUILD_x86_64);; *) echo $(
 	arches=$$(tools/wine-arches $(ARCH)) || exit 1; set -- $$arches; first=$$1; \
 	template() { tests/wine/make-template "$$(dir $$1)/wine-template" "$$(loader $$1)"; }
 
-.PHONY: all deps configure test unit-native fuzz wine-template demo screenshot bench bench-copy clean
+.PHONY: all deps configure kit test unit-native fuzz wine-template demo screenshot bench bench-copy bench-kit clean
 
 all: deps configure
 	cmake --build $(BUILD_i686) -j$(JOBS)
@@ -33,6 +34,12 @@ deps:
 configure: deps
 	@test -f $(BUILD_i686)/CMakeCache.txt || cmake -S . -B $(BUILD_i686) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	@test -f $(BUILD_x86_64)/CMakeCache.txt || cmake -S . -B $(BUILD_x86_64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+
+# setupkit, the author's tool, built for this machine, and its command-line test.
+kit: deps
+	@test -f $(KIT)/CMakeCache.txt || cmake -S kit -B $(KIT)
+	cmake --build $(KIT) -j$(JOBS)
+	@tests/kit/cli-test $(KIT)/setupkit
 
 wine-template: deps
 	@$(ARCHES); for a in $$arches; do template $$a || exit 1; done
@@ -50,7 +57,7 @@ fuzz: unit-native
 
 # Every build is checked on its files (headers, imports, instructions, size);
 # the builds that run here are then tested whole under Wine.
-test: all unit-native fuzz
+test: all kit unit-native fuzz
 	@$(ARCHES); \
 	for a in i686 x86_64; do \
 	  case " $$arches " in *" $$a "*) continue;; esac; \
@@ -78,5 +85,9 @@ bench: all
 bench-copy: all
 	@$(ARCHES); template $$first && bench/copy "$$(dir $$first)"
 
+# How long setupkit's check and plan take on a 200,000-line script.
+bench-kit: kit
+	@bench/kit $(KIT)/setupkit
+
 clean:
-	rm -rf $(BUILD_i686) $(BUILD_x86_64) $(NATIVE)
+	rm -rf $(BUILD_i686) $(BUILD_x86_64) $(NATIVE) $(KIT)

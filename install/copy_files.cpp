@@ -15,28 +15,6 @@ namespace {
 
 constexpr int kDiskPrompts = 5;
 
-// Calls each(index, line, name, target) for every file line that the copy
-// phase copies, with its installed name and the path it is copied to.
-// Returns the destination prefix in force at the end.
-template <typename Each>
-std::string ForEachFile(const script::Lines& files, const Folders& folders, Each each) {
-  std::string prefix;
-  bool copying = true;
-  for (std::size_t index = 0; index < files.size(); ++index) {
-    const std::string& line = files.at(index);
-    if (line.empty()) copying = false;
-    if (auto directive = DirectivePrefix(line, folders.windows, folders.destination)) {
-      prefix = *directive;
-      copying = true;
-      continue;
-    }
-    if (!copying || line.empty()) continue;
-    const std::string name = InstalledName(line);
-    each(index, line, name, prefix + name);
-  }
-  return prefix;
-}
-
 // The copy goes to a temporary name beside the destination and takes the
 // destination's name only once complete, so a full disk, an unreadable
 // source or a disk pulled out mid-copy leaves no partial file, and an earlier
@@ -67,15 +45,13 @@ bool InstallFile(const std::string& source, const std::string& target, const Kee
 
 }  // namespace
 
-bool EnoughSpace(const script::Lines& files, const Folders& folders, const std::string& title, CopyView& view) {
+bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view) {
   // A replaced file needs its whole size while the earlier one still stands.
   std::map<std::string, std::uint64_t> needed;
-  ForEachFile(files, folders, [&](std::size_t, const std::string& line, const std::string&,
-                                  const std::string& target) {
-    const std::string root = DriveRoot(target);
-    if (root.empty()) return;
-    needed[root] += platform::FileSize(InFolder(folders.source, line)).value_or(0);
-  });
+  for (const FileStep& step : list.steps) {
+    const std::string root = DriveRoot(step.target);
+    if (!root.empty()) needed[root] += platform::FileSize(InFolder(sourceFolder, step.line)).value_or(0);
+  }
   for (const auto& [root, bytes] : needed) {
     const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
     if (free && *free < bytes && !view.Ask(NotEnoughSpaceText(root, title, bytes, *free))) return false;
@@ -83,21 +59,19 @@ bool EnoughSpace(const script::Lines& files, const Folders& folders, const std::
   return true;
 }
 
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record) {
+void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+               CopyView& view) {
   const KeepList keep(lbKeep);
-  return ForEachFile(files, folders, [&](std::size_t index, const std::string& line, const std::string& name,
-                                         const std::string& target) {
-    view.SetStatus("Copying file: " + line);
-    view.SetProgress(ProgressPosition(index, files.size()));
-    const std::string source = InFolder(folders.source, line);
+  for (const FileStep& step : list.steps) {
+    view.SetStatus("Copying file: " + step.line);
+    view.SetProgress(ProgressPosition(step.index, entries));
+    const std::string source = InFolder(folders.source, step.line);
     // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
-      view.Tell("Insert the disk with " + line);
+      view.Tell("Insert the disk with " + step.line);
     view.Repaint();
-    if (!InstallFile(source, target, &keep)) view.Tell("Error copying " + line);
-    if (IsRecorded(line, name)) record.add(target);
-  });
+    if (!InstallFile(source, step.target, &keep)) view.Tell("Error copying " + step.line);
+  }
 }
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "install/file_list.h"
 #include "install/folders.h"
 #include "script/lines.h"
 
@@ -25,12 +26,13 @@ class CopyView {
 // Before the first copy: the bytes to copy, added up per destination drive,
 // against the drive's free space. Where they do not fit, the user is asked
 // whether to go on; false when the answer is No.
-bool EnoughSpace(const script::Lines& files, const Folders& folders, const std::string& title, CopyView& view);
+bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view);
 
-// Copies the files of the ":files" list and appends the installed paths to
-// the uninstall record. Returns the destination prefix in force at the end.
-std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record);
+// Copies the files that the walk over the ":files" list found; `entries` is
+// the list's length, for the progress bar. The uninstall record lists them
+// whether or not their copy succeeded, so it is made apart from this.
+void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+               CopyView& view);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
 // not reported and nothing is recorded.

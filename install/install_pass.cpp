@@ -1,10 +1,13 @@
 // The install pass: one run per program, inside the install window's first
 // activation. An error raised by a step ends the pass there; the window then
 // stays open until the user closes it.
+#include <utility>
+
 #include "install/copy_files.h"
 #include "install/path_file.h"
 #include "install/profile_entries.h"
 #include "install/registry_phase.h"
+#include "install/shortcut_names.h"
 #include "install/shortcuts.h"
 #include "install/system_ini.h"
 #include "install/uCopy.h"
@@ -75,27 +78,26 @@ void TfCopy::ReadScript() {
 }
 
 bool TfCopy::RunPhases(const std::string& destination) {
-  un.clear();
-  un.add(ini.at(2));
+  const std::string& title = ini.at(2);
   const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  const FileList fileList = WalkFileList(lists.files, folders.windows, destination);
   // No to a disk too small ends the pass as Decline does, before any change.
-  if (!lists.files.empty() && !EnoughSpace(lists.files, folders, ini.at(2), *this)) {
+  if (!lists.files.empty() && !EnoughSpace(fileList, folders.source, title, *this)) {
     platform::Application::Instance().Terminate();
     return false;
   }
+  const std::string group = JoinPath(session_.ProgramsFolder, ini.at(1));
+  UninstallRecord record = BuildUninstallRecord(title, lists, group, fileList);
+  un = std::move(record.lines);
   RemoveDriverLines(folders.windows);
-  std::string prefix;
   if (!lists.files.empty()) {
-    prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un);
-    const std::string& startMenuFolder = ini.at(1);
-    CreateGroupFolder(session_.ProgramsFolder, startMenuFolder);
+    CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, *this);
+    CreateGroupFolder(session_.ProgramsFolder, ini.at(1));
     WriteProfileEntries(lists.systemini);
     Label1.SetText("Generating Icons.");
-    MakeShortcuts(session_.ProgramsFolder, startMenuFolder, destination, lists.exe, shelllink1, un);
+    MakeShortcuts(group, destination, lists.exe, shelllink1, un, record.firstShortcut);
   }
-  un.add(":" + prefix);
   CopyExtra(lists.extraFile, lists.extraFolder, folders);
-  AddRegistryBlocks(un, lists.reg, lists.reg1, lists.regremove);
   SaveUninstallRecord(un, destination);
   WritePathFile(lists.iniwin, folders.windows, destination, un);
   RunRegistryPhase(lists, folders);

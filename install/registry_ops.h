@@ -1,15 +1,12 @@
 #pragma once
 #include <string>
 
+#include "install/registry_rules.h"
+
 // The engine's registry operations. Each opens its own key and closes it
 // before returning. A key that does not open is passed over silently; a value
 // the registry refuses raises "Failed to set data for '%s'".
 namespace install {
-
-// The product key, below HKEY_LOCAL_MACHINE.
-inline constexpr char kProductKey[] = "SOFTWARE\\Tarnwick\\marrowgate";
-inline constexpr char kRunServicesKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
-inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Sets a string value below the named root, creating the key. A root name
 // that is not one of the seven predefined keys writes nothing anywhere.

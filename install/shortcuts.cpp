@@ -59,12 +59,8 @@ void CreateGroupFolder(const std::string& programsFolder, const std::string& sta
   platform::ForceDirectories(JoinPath(programsFolder, startMenuFolder));
 }
 
-void MakeShortcuts(const std::string& programsFolder, const std::string& startMenuFolder,
-                   const std::string& destination, const script::Lines& exe, shell::TShellLink& link,
-                   script::Lines& record) {
-  const std::string group = JoinPath(programsFolder, startMenuFolder);
-  const std::size_t firstLine = record.size();
-  AddShortcutRecordLines(group, exe, record);
+void MakeShortcuts(const std::string& group, const std::string& destination, const script::Lines& exe,
+                   shell::TShellLink& link, script::Lines& record, std::size_t firstLine) {
   for (std::size_t k = 0; k < PairCount(exe); ++k) {
     const std::optional<ShortcutPair> pair = ReadPair(group, destination, exe.at(2 * k), exe.at(2 * k + 1));
     if (!pair) continue;

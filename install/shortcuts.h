@@ -12,13 +12,13 @@ namespace install {
 // its missing parents; a failure is not reported.
 void CreateGroupFolder(const std::string& programsFolder, const std::string& startMenuFolder);
 
-// Appends the shortcut lines and the group-folder line to the uninstall
-// record, then makes one shortcut per ":exe" pair in the group folder,
-// pointing at the destination folder, "\", the pair's program line. Shell
-// failures are silent; a pair whose hot key is not a number leaves no
-// shortcut. COM must be initialised.
-void MakeShortcuts(const std::string& programsFolder, const std::string& startMenuFolder,
-                   const std::string& destination, const script::Lines& exe, shell::TShellLink& link,
-                   script::Lines& record);
+// Makes one shortcut per ":exe" pair in the group folder (Programs folder,
+// "\", Start Menu folder), pointing at the destination folder, "\", the
+// pair's program line. The record already holds one line per pair from
+// `firstLine` on (AddShortcutRecordLines); a pair's line is replaced by the
+// name of the file the shell wrote. Shell failures are silent; a pair whose
+// hot key is not a number leaves no shortcut. COM must be initialised.
+void MakeShortcuts(const std::string& group, const std::string& destination, const script::Lines& exe,
+                   shell::TShellLink& link, script::Lines& record, std::size_t firstLine);
 
 }  // namespace install

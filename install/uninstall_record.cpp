@@ -1,5 +1,7 @@
 #include "install/uninstall_record.h"
 
+#include "install/shortcut_names.h"
+
 namespace install {
 
 namespace {
@@ -20,6 +22,21 @@ void AddRegistryBlocks(script::Lines& record, const script::Lines& reg, const sc
   AddBlock(record, ":reg", reg, true);
   AddBlock(record, ":reg1", reg1, false);
   AddBlock(record, ":regremove", regremove, false);
+}
+
+UninstallRecord BuildUninstallRecord(const std::string& title, const script::Sections& lists,
+                                     const std::string& group, const FileList& files) {
+  UninstallRecord record;
+  record.lines.add(title);
+  if (!lists.files.empty()) {
+    for (const FileStep& step : files.steps)
+      if (step.recorded) record.lines.add(step.target);
+    record.firstShortcut = record.lines.size();
+    AddShortcutRecordLines(group, lists.exe, record.lines);
+  }
+  record.lines.add(":" + files.prefix);
+  AddRegistryBlocks(record.lines, lists.reg, lists.reg1, lists.regremove);
+  return record;
 }
 
 }  // namespace install

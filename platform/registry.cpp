@@ -62,21 +62,6 @@ void DeleteSubtree(HKEY parent, const std::string& name) {
 
 }  // namespace
 
-std::optional<HKEY> RootByName(const std::string& name) {
-  static const struct {
-    const char* name;
-    HKEY key;
-  } roots[] = {
-      {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},       {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-      {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},     {"HKEY_USERS", HKEY_USERS},
-      {"HKEY_PERFORMANCE_DATA", HKEY_PERFORMANCE_DATA}, {"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG},
-      {"HKEY_DYN_DATA", HKEY_DYN_DATA},
-  };
-  for (const auto& root : roots)
-    if (name == root.name) return root.key;
-  return std::nullopt;
-}
-
 std::string ReadString(HKEY root, const std::string& path, const std::string& name) {
   HKEY raw = nullptr;
   if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return "";

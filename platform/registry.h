@@ -10,10 +10,6 @@ namespace platform {
 // the key again before it returns, on every path.
 namespace registry {
 
-// The predefined key a root-key name selects ("HKEY_LOCAL_MACHINE", ...),
-// compared case-sensitively; nothing for any other text.
-std::optional<HKEY> RootByName(const std::string& name);
-
 // The string value `name` of the key, or "" when the key does not open or has
 // no such value. A value that is not a string raises
 // "Invalid data type for '%s'".

@@ -17,7 +17,8 @@ CopyChange ChangeFor(std::string_view marker) {
   return CopyChange::kNone;
 }
 
-void CopyLine(std::string line, CopyChange change, Lines& target) {
+// Returns whether the line was added.
+bool CopyLine(std::string line, CopyChange change, Lines& target) {
   switch (change) {
     case CopyChange::kNone:
       break;
@@ -27,11 +28,12 @@ void CopyLine(std::string line, CopyChange change, Lines& target) {
     case CopyChange::kDashToColon:
       // These lines are told apart by their first character; an empty one
       // has none and carries nothing, so it is skipped.
-      if (line.empty()) return;
+      if (line.empty()) return false;
       if (line.front() == '-') line.front() = ':';
       break;
   }
   target.add(std::move(line));
+  return true;
 }
 
 }  // namespace
@@ -45,18 +47,23 @@ std::optional<std::size_t> FindMarker(const Lines& script,
 }
 
 void ReadListSection(const Lines& script, std::string_view marker,
-                     Lines& target) {
+                     Lines& target, std::vector<std::size_t>* sourceLines) {
   const std::optional<std::size_t> start = FindMarker(script, marker);
   if (!start) return;
   target.clear();
+  if (sourceLines) sourceLines->clear();
   // The file copier starts with copying off; this entry holds that state
   // until the first destination directive.
-  if (marker == marker::kFiles) target.add("");
+  if (marker == marker::kFiles) {
+    target.add("");
+    if (sourceLines) sourceLines->push_back(*start);
+  }
   const CopyChange change = ChangeFor(marker);
   // The end test looks at the line as written, so a "-" line never ends the
   // section. Running off the end throws from at().
   for (std::size_t i = *start + 1; script.at(i) != marker::kSectionEnd; ++i) {
-    CopyLine(script.at(i), change, target);
+    if (CopyLine(script.at(i), change, target) && sourceLines)
+      sourceLines->push_back(i);
   }
 }
 

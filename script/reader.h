@@ -25,9 +25,12 @@ std::optional<std::size_t> FindMarker(const Lines& script,
 // - ":files", ":ini": a leading "-" becomes ":".
 // - ":files": target gets an empty first entry before the copied lines.
 // An absent marker leaves target untouched. A section that runs off the end
-// of the script throws ListIndexError.
+// of the script throws ListIndexError. With sourceLines, it receives the
+// script index of every entry added to target (for ":files" the empty first
+// entry gets the marker's index), for tools that name lines.
 void ReadListSection(const Lines& script, std::string_view marker,
-                     Lines& target);
+                     Lines& target,
+                     std::vector<std::size_t>* sourceLines = nullptr);
 
 // The n lines after the marker, or n empty strings when it is absent. Throws
 // ListIndexError when the script ends before n lines follow it.

@@ -22,6 +22,18 @@ void ShiftByStep(Lines& text, int direction) {
   }
 }
 
+bool EndsWithLineEnd(std::string_view text) {
+  return text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
+}
+
+// Lines as a file's text; a text that is not empty always ends in CR LF
+// when joined, so the cut is safe.
+std::string AsText(const Lines& lines, bool lineEnd) {
+  std::string text = JoinLines(lines);
+  if (!lineEnd && !text.empty()) text.resize(text.size() - 2);
+  return text;
+}
+
 }  // namespace
 
 bool IsScrambled(const Lines& text) {
@@ -39,6 +51,18 @@ Lines Scramble(const Lines& clear) {
   Lines text = clear.empty() ? Lines{""} : clear;
   ShiftByStep(text, -1);
   text.at(0).insert(0, 1, kScrambleMark);
+  return text;
+}
+
+std::string UnscrambleText(std::string_view scrambled) {
+  Lines lines = SplitLines(scrambled);
+  Unscramble(lines);
+  return AsText(lines, EndsWithLineEnd(scrambled));
+}
+
+std::optional<std::string> ScrambleText(std::string_view clear) {
+  std::string text = AsText(Scramble(SplitLines(clear)), EndsWithLineEnd(clear));
+  if (UnscrambleText(text) != clear) return std::nullopt;
   return text;
 }
 

@@ -3,6 +3,10 @@
 // 5, 1, ... over the whole text (modulo 256).
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "script/lines.h"
 
 namespace script {
@@ -21,5 +25,13 @@ void Unscramble(Lines& text);
 // come out as CR or LF, which the text-file form cannot keep apart from line
 // ends; printable text is safe.
 Lines Scramble(const Lines& clear);
+
+// Whole texts as a file holds them, for the author's tools: lines split at
+// CR LF, and a final CR LF kept or left off as it was. UnscrambleText
+// requires IsScrambled(SplitLines(scrambled)). ScrambleText gives nothing
+// when the scrambled text would not come back byte for byte (a clear byte
+// scrambled into CR next to LF, so that a line end appears).
+std::string UnscrambleText(std::string_view scrambled);
+std::optional<std::string> ScrambleText(std::string_view clear);
 
 }  // namespace script

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "install/data_codes.h"
+#include "install/paths.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
-#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "script/sections.h"
@@ -38,17 +38,8 @@ class AttributesChanged {
 }  // namespace
 
 void TfSetup::BackupSystemFiles() {
-  static const struct {
-    const char* file;
-    const char* backup;
-    bool hidden;  // hidden, system and read-only: copied with the archive attribute alone
-  } rows[] = {
-      {"C:\\CONFIG.SYS", "config.tup", false},
-      {"C:\\autoexec.bat", "autoexec.tup", false},
-      {"C:\\MSDOS.SYS", "msdos.tup", true},
-  };
   const std::string windows = platform::WindowsFolder();
-  for (const auto& row : rows) {
+  for (const SystemFileBackup& row : kSystemFileBackups) {
     const std::string backup = windows + "\\" + row.backup;
     // The first backup ever taken survives later installs.
     if (platform::FileExists(backup)) continue;
@@ -68,9 +59,7 @@ bool TfSetup::RunningCopyCheck() {
 
 void TfSetup::WriteLateValue() {
   if (fCopy_->regadd.empty()) return;
-  std::string value = d.Text();
-  if (!platform::EndsWithBackslash(value)) value += '\\';
-  value += fCopy_->regadd.at(2);
+  const std::string value = install::InFolder(d.Text(), fCopy_->regadd.at(2));
   platform::registry::WriteString(HKEY_LOCAL_MACHINE, fCopy_->regadd.at(0), fCopy_->regadd.at(1), value,
                                   false);
 }

@@ -14,6 +14,12 @@ Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panel
   return {screenWidth / 2 - panelWidth / 2, screenHeight / 2 - panelHeight / 2};
 }
 
+const SystemFileBackup kSystemFileBackups[3] = {
+    {"C:\\CONFIG.SYS", "config.tup", false},
+    {"C:\\autoexec.bat", "autoexec.tup", false},
+    {"C:\\MSDOS.SYS", "msdos.tup", true},
+};
+
 std::string DefaultDestination(const std::string& line0) { return "C:\\Program Files" + line0; }
 
 std::vector<std::string> StartMenuChoices(const std::vector<std::string>& folderList) {

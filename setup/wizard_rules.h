@@ -35,4 +35,13 @@ struct PageStep {
 };
 PageStep StepPage(Page active, Direction direction);
 
+// The DOS start-up files of drive C that the install backs up into the
+// Windows folder, each only while no backup of that name exists there.
+struct SystemFileBackup {
+  const char* file;
+  const char* backup;  // name in the Windows folder
+  bool hidden;         // hidden, system and read-only: copied with the archive attribute alone
+};
+extern const SystemFileBackup kSystemFileBackups[3];
+
 }  // namespace setup

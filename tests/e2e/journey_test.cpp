@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "demo/layout.h"
 #include "demo/walk.h"
 #include "driver.h"
+#include "kit/check.h"
+#include "kit/layout.h"
+#include "kit/plan.h"
 #include "raw_link.h"
 #include "registry_values.h"
 #include "script/lines.h"
@@ -74,7 +76,25 @@ class Journey : public ::testing::Test {
   void SetUp() override {
     WriteDosFiles("first");
     SetRegValue(HKEY_CLASSES_ROOT, "Marrowgate.Legacy\\shell\\open\\command", "", "C:\\OLDMARR\\MARROW.EXE %1");
-    ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kDist));
+    kit::LayoutRequest layout{DEMO_PRODUCT, kDist, BuildFile("setup.exe"), true, true,
+                              {{BuildFile("demo\\marrow.exe"), "MARROW.EX_"},
+                               {BuildFile("demo\\twremove.exe"), "TWREMOVE.EX_"}}};
+    ASSERT_NO_THROW(kit::LayOut(layout));
+    // The sample gets a clean bill from the author's tool.
+    for (const kit::Diagnostic& d : kit::CheckScript(ReadFile(Dist("setup.ini")), kit::ListFolder(kDist)))
+      ADD_FAILURE() << kit::Format(d);
+  }
+
+  static std::string BuildFile(const std::string& name) { return std::string(BUILD_FOLDER) + "\\" + name; }
+
+  // The record that `setupkit plan` gives for this machine.
+  std::string PlannedRecord() const {
+    kit::Machine machine;
+    machine.destination = kDest;
+    machine.windows = WindowsFolder();
+    machine.programs = ProgramsFolder();
+    const kit::Plan plan = kit::MakePlan(ReadFile(Dist("setup.ini")), machine, kit::ListFolder(kDist));
+    return plan.stop.empty() ? script::JoinLines(plan.record) : plan.stop;
   }
 
   static void WriteDosFiles(const std::string& edition) {
@@ -176,6 +196,7 @@ TEST_F(Journey, FirstInstallShowsTheSampleAndLeavesEveryResult) {
   for (const char* absent : {"MARROW.EX_", "file1.dat", "letter.mrw"}) EXPECT_FALSE(Exists(Dest(absent))) << absent;
 
   EXPECT_EQ(ReadFile(Dest("unin.ini")), ExpectedRecord());
+  EXPECT_EQ(ReadFile(Dest("unin.ini")), PlannedRecord());
 
   // Registry values.
   const std::string shortDest = ShortPath(kDest);

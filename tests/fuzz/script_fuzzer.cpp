@@ -1,12 +1,15 @@
 // Feeds arbitrary bytes through everything that reads an install script, as
 // the wizard and the install pass would. ListIndexError is the script's own
 // failure and is expected; anything else (a crash, a sanitizer report, another
-// exception, a broken round trip) is a bug.
+// exception, a broken round trip, a script that `setupkit check` passes but
+// whose plan stops) is a bug.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "kit/check.h"
+#include "kit/plan.h"
 #include "script/lines.h"
 #include "script/markers.h"
 #include "script/reader.h"
@@ -70,5 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     Require(ReadValueSection(script, marker::kExtra, 2).size() == 2);
   });
   ReadFlagSection(script, marker::kReboot);
+
+  // The author's tool reads the same bytes without failing on any of them;
+  // a script it passes without errors must also read in full.
+  // Every line names a file that is there, so that missing files do not hide
+  // the other faults.
+  kit::FileSet dist;
+  for (const std::string& line : script) dist.Add(line);
+  const auto found = kit::CheckScript(text, dist);
+  const kit::Plan plan = kit::MakePlan(text, {}, dist);
+  if (!kit::HasErrors(found)) Require(plan.stop.empty());
   return 0;
 }

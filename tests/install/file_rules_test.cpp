@@ -75,5 +75,28 @@ TEST(Record, RegistryBlocks) {
   EXPECT_EQ(without, (script::Lines{"Title", ":", ":reg1", "a", ":"}));
 }
 
+TEST(Record, WholeRecordFromTheWalk) {
+  script::Sections lists;
+  lists.files = {"", "skipped.txt", ":win", "TWREMOVE.EX_", ":install", "SETUP.EX_", "file2.dat", ":D:\\Other\\",
+                 "a.txt"};
+  lists.exe = {"*05Notes1614", "n.exe", "orphan"};
+  lists.reg = {"HKEY_CURRENT_USER", "K", "", "p"};
+  const FileList walk = WalkFileList(lists.files, "C:\\WINDOWS", "C:\\App");
+  ASSERT_EQ(walk.steps.size(), 4u);
+  EXPECT_EQ(walk.steps[0].target, "C:\\WINDOWS\\twremove.exe");
+  EXPECT_EQ(walk.steps[1].index, 5u);
+  EXPECT_EQ(walk.steps[2].target, "C:\\App\\qzmnd.386");
+  EXPECT_EQ(walk.prefix, "D:\\Other\\");
+  const UninstallRecord record = BuildUninstallRecord("Title", lists, "P\\G", walk);
+  EXPECT_EQ(record.lines, (script::Lines{"Title", "C:\\App\\setup.exe", "D:\\Other\\a.txt", "P\\G\\Notes.lnk",
+                                         "+P\\G\\", ":D:\\Other\\", "", ":reg", "HKEY_CURRENT_USER", "K", "", "p",
+                                         ":"}));
+  EXPECT_EQ(record.firstShortcut, 3u);
+  // Without a ":files" section: no files, no shortcuts, no group folder.
+  lists.files = {};
+  EXPECT_EQ(BuildUninstallRecord("Title", lists, "P\\G", WalkFileList({}, "W", "D")).lines,
+            (script::Lines{"Title", ":", "", ":reg", "HKEY_CURRENT_USER", "K", "", "p", ":"}));
+}
+
 }  // namespace
 }  // namespace install

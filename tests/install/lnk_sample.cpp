@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "install/shortcut_names.h"
 #include "install/shortcuts.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
@@ -20,7 +21,10 @@ int main(int argc, char** argv) {
   shell::TShellLink link;
   script::Lines record;
   install::CreateGroupFolder(argv[1], "Tools");
-  install::MakeShortcuts(argv[1], "Tools", destination, {"*04Tool1606", "bin\\tool.exe"}, link, record);
+  const script::Lines exe{"*04Tool1606", "bin\\tool.exe"};
+  const std::string group = install::JoinPath(argv[1], "Tools");
+  install::AddShortcutRecordLines(group, exe, record);
+  install::MakeShortcuts(group, destination, exe, link, record, 0);
   CoUninitialize();
   return 0;
 }

@@ -1,4 +1,5 @@
 // The Start Menu step against real files and Wine's shell link object.
+#include "install/shortcut_names.h"
 #include "install/shortcuts.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,9 @@ class ShortcutsTest : public ::testing::Test {
 
   void Make(const script::Lines& exe) {
     install::CreateGroupFolder(programs_, "Tools\\Sub");
-    install::MakeShortcuts(programs_, "Tools\\Sub", destination_, exe, link_, record_);
+    const std::size_t first = record_.size();
+    install::AddShortcutRecordLines(group_, exe, record_);
+    install::MakeShortcuts(group_, destination_, exe, link_, record_, first);
   }
 
   // The shortcut file's target, working folder and hot key as the shell reads them.

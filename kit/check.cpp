@@ -1,0 +1,401 @@
+#include "kit/check.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "install/data_codes.h"
+#include "install/file_list.h"
+#include "install/file_rules.h"
+#include "install/paths.h"
+#include "install/registry_rules.h"
+#include "install/shortcut_names.h"
+#include "script/markers.h"
+#include "script/reader.h"
+#include "script/unscramble.h"
+
+namespace kit {
+
+namespace {
+
+namespace marker = script::marker;
+
+// "1 line", "3 lines".
+std::string LineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Stand-ins for the folders that only the user's machine knows; no script
+// line can hold them.
+const std::string kWindows = "\001windows";
+const std::string kDestination = "\001destination";
+
+constexpr std::string_view kListMarkers[] = {marker::kFiles,  marker::kKeep, marker::kSystemIni, marker::kIni,
+                                             marker::kReg,    marker::kReg1, marker::kRegAdd,    marker::kRegRemove,
+                                             marker::kDelReg, marker::kUnin, marker::kExe};
+// Value markers and the number of lines they read.
+constexpr std::pair<std::string_view, std::size_t> kValueMarkers[] = {
+    {marker::kRun, 1}, {marker::kExtra, 2}, {marker::kExit, 1}, {marker::kRunServices, 1}, {marker::kRunStart, 1}};
+
+// A list section as read, with the script index of every entry.
+struct List {
+  script::Lines items;
+  std::vector<std::size_t> at;
+  std::optional<std::size_t> marker;
+  std::optional<std::size_t> end;  // the closing ":" line
+};
+
+class Checker {
+ public:
+  Checker(std::string_view text, const FileSet& dist) : dist_(dist) {
+    script_ = script::SplitLines(text);
+    if (script::IsScrambled(script_)) script::Unscramble(script_);
+  }
+
+  std::vector<Diagnostic> Run() {
+    LineEnds();
+    Header();
+    for (std::string_view m : kListMarkers) ReadList(m);
+    ValueMarkers();
+    NearMarkers();
+    Files();
+    Extra();
+    Keep();
+    Groups(marker::kSystemIni, "file, section, key, value");
+    Registry(marker::kReg, install::CodeSet::Reg);
+    Registry(marker::kReg1, install::CodeSet::Reg1);
+    RegAdd();
+    DelReg();
+    Exe();
+    Unin();
+    Ini();
+    StartupEntries();
+    RunProgram();
+    Unread();
+    std::stable_sort(out_.begin(), out_.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    return out_;
+  }
+
+ private:
+  void Report(Severity severity, std::size_t index, std::string text) {
+    out_.push_back({"setup.ini", index + 1, severity, std::move(text)});
+  }
+  void Error(std::size_t index, std::string text) { Report(Severity::Error, index, std::move(text)); }
+  void Warning(std::size_t index, std::string text) { Report(Severity::Warning, index, std::move(text)); }
+  std::size_t Last() const { return script_.empty() ? 0 : script_.size() - 1; }
+
+  // The loader splits only at CR LF: a lone LF or CR stays inside the line.
+  void LineEnds() {
+    for (std::size_t i = 0; i < script_.size(); ++i)
+      if (script_.at(i).find_first_of("\r\n") != std::string::npos)
+        Warning(i,
+                "line end other than CR LF: setup.exe splits lines only at CR LF, so the text after it is "
+                "read as part of this line");
+  }
+
+  void Header() {
+    if (script_.size() < 3)
+      Error(Last(), "the script has " + LineCount(script_.size()) +
+                        "; it needs at least three: destination sub-path, Start Menu folder, product title");
+    else if (script_.at(0).empty())
+      Warning(0,
+              "line 1, the destination sub-path, is empty; the default destination is then "
+              "\"C:\\Program Files\" alone");
+    if (script_.empty()) return;
+    const std::string& last = script_.at(Last());
+    if (last == "Version" || last == "version")
+      Error(Last(), Quoted(last) + " is the last line; the version text must follow it");
+    if (last == marker::kWindow) Error(Last(), "\":window\" is the last line; the main window's title must follow it");
+  }
+
+  void ReadList(std::string_view m) {
+    List& list = lists_[m];
+    list.marker = script::FindMarker(script_, m);
+    if (!list.marker) return;
+    try {
+      script::ReadListSection(script_, m, list.items, &list.at);
+      std::size_t end = *list.marker + 1;
+      while (script_.at(end) != marker::kSectionEnd) ++end;
+      list.end = end;
+    } catch (const script::ListIndexError&) {
+      list.items.clear();
+      list.at.clear();
+      Error(*list.marker, Quoted(m) + " is never closed: a list section ends with a line that is just \":\"");
+    }
+    // ":files" and ":ini" lines are told apart by their first character.
+    if ((m == marker::kFiles || m == marker::kIni) && list.end)
+      for (std::size_t i = *list.marker + 1; i < *list.end; ++i)
+        if (script_.at(i).empty()) Warning(i, "empty line in " + Quoted(m) + "; it is skipped");
+  }
+
+  const List& Get(std::string_view m) const { return lists_.at(m); }
+
+  void ValueMarkers() {
+    for (const auto& [m, n] : kValueMarkers) {
+      const auto at = script::FindMarker(script_, m);
+      if (at && *at + n > Last())
+        Error(*at, Quoted(m) + (n == 1 ? " needs one line after it" : " needs two lines after it (file name, folder)") +
+                       "; the script ends first");
+    }
+  }
+
+  // A line that is a marker but for case or blanks is not found as one.
+  void NearMarkers() {
+    std::map<std::string, std::string> known;
+    for (std::string_view m : kListMarkers) known.emplace(std::string(m), std::string(m));
+    for (const auto& [m, n] : kValueMarkers) known.emplace(std::string(m), std::string(m));
+    for (std::string_view m : {marker::kWindow, marker::kReboot, marker::kSectionEnd})
+      known.emplace(std::string(m), std::string(m));
+    known.emplace("version", "Version");
+    for (std::size_t i = 0; i < script_.size(); ++i) {
+      const std::string& line = script_.at(i);
+      const std::string key = script::LowerAscii(Trim(line));
+      const auto found = known.find(key);
+      if (found == known.end() || line == found->second || (key == "version" && line == "version")) continue;
+      Warning(i, "line " + Quoted(line) + " differs from " + Quoted(found->second) +
+                     " only by case or blanks; it is not taken for it");
+    }
+  }
+
+  void Files() {
+    const List& files = Get(marker::kFiles);
+    walk_ = install::WalkFileList(files.items, kWindows, kDestination);
+    std::set<std::size_t> copied;
+    for (const install::FileStep& step : walk_.steps) {
+      copied.insert(step.index);
+      installed_.insert(script::LowerAscii(step.target));
+      if (!dist_.Contains(step.line))
+        Error(files.at[step.index], "file " + Quoted(step.line) +
+                                        " is not in the distribution folder; the install asks five times for the "
+                                        "disk with it, then reports \"Error copying " +
+                                        step.line + "\"");
+    }
+    for (std::size_t k = 1; k < files.items.size(); ++k) {
+      const std::string& item = files.items.at(k);
+      if (const auto prefix = install::DirectivePrefix(item, kWindows, kDestination)) {
+        if (prefix->empty() || prefix->back() != '\\')
+          Warning(files.at[k], "destination directive " + Quoted(item.substr(1)) +
+                                   " does not end with a backslash; file names are appended to it directly");
+      } else if (!copied.count(k)) {
+        Warning(files.at[k],
+                "file line " + Quoted(item) + " comes before the first destination directive; it is not copied");
+      }
+    }
+  }
+
+  bool Installed(const std::string& folder, const std::string& name) const {
+    return installed_.count(script::LowerAscii(install::InFolder(folder, name))) != 0;
+  }
+
+  void Extra() {
+    const auto at = script::FindMarker(script_, marker::kExtra);
+    if (!at || *at + 2 > Last()) return;
+    const std::string& file = script_.at(*at + 1);
+    if (!file.empty() && !dist_.Contains(file))
+      Error(*at + 1, "\":extra\" file " + Quoted(file) + " is not in the distribution folder");
+  }
+
+  void Keep() {
+    const List& keep = Get(marker::kKeep);
+    std::set<std::string> names;
+    for (const install::FileStep& step : walk_.steps)
+      names.insert(script::LowerAscii(install::ExtractFileName(step.target)));
+    for (std::size_t k = 0; k < keep.items.size(); ++k)
+      if (!names.count(keep.items.at(k)))
+        Warning(keep.at[k], "\":keep\" name " + Quoted(script_.at(keep.at[k])) + " is not installed by any file line");
+  }
+
+  // Sections read by fours: an incomplete last group stops the install.
+  bool Groups(std::string_view m, const char* fields) {
+    const List& list = Get(m);
+    const std::size_t rest = list.items.size() % 4;
+    if (rest == 0) return true;
+    const std::size_t first = list.items.size() - rest;
+    Error(list.at[first], Quoted(m) + " entry " + std::to_string(first / 4 + 1) + " has " + LineCount(rest) +
+                              "; an entry is " + fields);
+    return false;
+  }
+
+  install::CodeInputs Codes() const {
+    return {kDestination, kDestination, kWindows, Get(marker::kExe).items, Get(marker::kUnin).items};
+  }
+
+  void Registry(std::string_view m, install::CodeSet set) {
+    Groups(m, "root, key, value name, data");
+    const List& list = Get(m);
+    const install::CodeInputs codes = Codes();
+    for (std::size_t i = 0; i + 4 <= list.items.size(); i += 4) {
+      const std::string entry = Quoted(m) + " entry " + std::to_string(i / 4 + 1);
+      const std::string& root = list.items.at(i);
+      if (!install::RootKeyIndex(root))
+        Error(list.at[i], entry + ": unknown root key " + Quoted(root) +
+                              "; the names are HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
+                              "HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA, in capitals");
+      const std::string& data = list.items.at(i + 3);
+      const std::size_t line = list.at[i + 3];
+      try {
+        install::ExpandDataCode(data, set, codes);
+      } catch (const script::ListIndexError&) {
+        Error(line, entry + ": data code " + Quoted(data) +
+                        (data == "u" ? " needs the removal program, the first line of \":unin\", which is empty"
+                                     : " needs the first program, the second line of \":exe\", which has " +
+                                           LineCount(Get(marker::kExe).items.size())));
+      }
+      const std::string trimmed = Trim(data);
+      if (trimmed != data && IsCode(trimmed, set, codes))
+        Warning(line, entry + ": data line " + Quoted(data) + " has blanks around the data code " + Quoted(trimmed) +
+                          "; it is stored as plain text");
+    }
+  }
+
+  static bool IsCode(const std::string& data, install::CodeSet set, const install::CodeInputs& codes) {
+    try {
+      return install::ExpandDataCode(data, set, codes) != data;
+    } catch (const script::ListIndexError&) {
+      return true;
+    }
+  }
+
+  void RegAdd() {
+    const List& list = Get(marker::kRegAdd);
+    if (!list.items.empty() && list.items.size() < 3)
+      Error(*list.marker, "\":regadd\" has " + LineCount(list.items.size()) +
+                              "; it needs three: key path, value name, path in the destination folder");
+  }
+
+  void DelReg() {
+    const List& list = Get(marker::kDelReg);
+    for (std::size_t k = 0; k < list.items.size(); ++k) {
+      const std::string& line = list.items.at(k);
+      if (install::NamesSubkey(line)) continue;
+      if (line.empty() || line == "\\")
+        Warning(list.at[k], "\":delreg\" line " + Quoted(line) + " names no key; it is skipped");
+      else
+        Error(list.at[k], "\":delreg\" line " + Quoted(line) + " would name HKEY_CLASSES_ROOT itself");
+    }
+  }
+
+  void Exe() {
+    const List& list = Get(marker::kExe);
+    if (list.items.size() % 2)
+      Error(list.at.back(), "\":exe\" ends with the caption line " + Quoted(list.items.at(list.items.size() - 1)) +
+                                " without its program line; a shortcut is a caption line and a program line");
+    for (std::size_t k = 0; k < install::PairCount(list.items); ++k) {
+      const std::string& caption = list.items.at(2 * k);
+      const std::size_t line = list.at[2 * k];
+      const auto read = install::ReadCaption(caption);
+      if (!read && !caption.empty())
+        Error(line, "caption line " + Quoted(caption) +
+                        ": the two characters after \"*\" must be the caption's length in decimal digits");
+      else if (!read)
+        Warning(line, "empty caption line; no shortcut is made for it");
+      else if (!read->hotKeyText.empty() && !install::HotKeyWord(read->hotKeyText))
+        Warning(line, "caption line " + Quoted(caption) + ": hot key " + Quoted(read->hotKeyText) +
+                          " is not a decimal number; no shortcut is made for it");
+      const std::string& program = list.items.at(2 * k + 1);
+      if (!Installed(kDestination, program))
+        Warning(list.at[2 * k + 1], "\":exe\" program " + Quoted(program) +
+                                        " is not installed into the destination folder by any file line");
+    }
+  }
+
+  void Unin() {
+    const List& list = Get(marker::kUnin);
+    if (list.items.empty()) return;
+    if (!Installed(kWindows, list.items.at(0)))
+      Warning(list.at[0], "removal program " + Quoted(list.items.at(0)) +
+                              " is not installed into the Windows folder by any file line");
+  }
+
+  void Ini() {
+    const List& list = Get(marker::kIni);
+    for (std::size_t k = 1; k < list.items.size(); ++k) {
+      const std::string& item = list.items.at(k);
+      if (item[0] == '~' && !installed_.count(script::LowerAscii(kDestination + item.substr(1))))
+        Warning(list.at[k], "\":ini\" line " + Quoted(item) +
+                                " names a path that no file line installs; its short form "
+                                "cannot be had");
+      else if (item[0] != '~' && item[0] != '>')
+        Warning(list.at[k], "\":ini\" line " + Quoted(item) + " begins with neither \">\" nor \"~\"; it gives nothing");
+    }
+  }
+
+  void StartupEntries() {
+    for (std::string_view m : {marker::kRunServices, marker::kRunStart}) {
+      const auto at = script::FindMarker(script_, m);
+      if (!at || *at + 1 > Last() || script_.at(*at + 1).empty()) continue;
+      try {
+        install::ProgramCommand(kDestination, Get(marker::kExe).items);
+      } catch (const script::ListIndexError&) {
+        Error(*at, Quoted(m) + " needs the first program, the second line of \":exe\", which has " +
+                       LineCount(Get(marker::kExe).items.size()));
+      }
+    }
+  }
+
+  // The program offered at the end may carry arguments after a blank.
+  void RunProgram() {
+    const auto at = script::FindMarker(script_, marker::kRun);
+    if (!at || *at + 1 > Last()) return;
+    const std::string& run = script_.at(*at + 1);
+    if (run.empty() || Installed(kDestination, run) || Installed(kDestination, run.substr(0, run.find(' ')))) return;
+    Warning(*at + 1,
+            "\":run\" program " + Quoted(run) + " is not installed into the destination folder by any file line");
+  }
+
+  // Lines after the end of the last section that is read belong to none.
+  void Unread() {
+    if (script_.size() < 3) return;
+    std::size_t end = 2;
+    for (const auto& [m, list] : lists_)
+      if (list.marker) end = std::max(end, list.end.value_or(Last()));
+    for (const auto& [m, n] : kValueMarkers)
+      if (const auto at = script::FindMarker(script_, m)) end = std::max(end, *at + n);
+    if (const auto at = script::FindMarker(script_, marker::kReboot)) end = std::max(end, *at);
+    for (std::size_t i = 0; i < script_.size(); ++i) {
+      const std::string& line = script_.at(i);
+      if (line == "Version" || line == "version" || line == marker::kWindow) end = std::max(end, i + 1);
+    }
+    for (std::size_t i = end + 1; i < script_.size(); ++i)
+      if (!script_.at(i).empty()) {
+        Warning(i, "lines " + std::to_string(i + 1) + " to " + std::to_string(script_.size()) +
+                       " come after the last section and belong to none; they are not read");
+        return;
+      }
+  }
+
+  script::Lines script_;
+  const FileSet& dist_;
+  std::map<std::string_view, List> lists_;
+  install::FileList walk_;
+  std::set<std::string> installed_;  // lower-cased targets of the file walk
+  std::vector<Diagnostic> out_;
+};
+
+}  // namespace
+
+std::vector<Diagnostic> CheckScript(std::string_view text, const FileSet& dist) {
+  std::vector<Diagnostic> found = Checker(text, dist).Run();
+  // The install deletes this file from its own folder at the end of every pass.
+  if (dist.Contains("license.txt"))
+    found.push_back({"license.txt", 1, Severity::Warning,
+                     "license.txt in the distribution folder is deleted by every install; ship the licence as "
+                     "license.ini"});
+  return found;
+}
+
+std::vector<Diagnostic> CheckSettings(std::string_view text) {
+  const script::Lines lines = script::SplitLines(text);
+  if (install::IsProductSettings(lines)) return {};
+  return {
+      {"config.cfg", 1, Severity::Warning,
+       "config.cfg is ignored: its first line must be exactly \"Marrowgate\" and at least one setting must follow"}};
+}
+
+}  // namespace kit

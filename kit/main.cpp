@@ -1,0 +1,255 @@
+// setupkit: the author's tool for install scripts. Checks a script before it
+// ships, shows what the install would do, scrambles and lays out the disk.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "kit/check.h"
+#include "kit/layout.h"
+#include "kit/plan.h"
+#include "script/lines.h"
+#include "script/unscramble.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kUsage = 2;
+
+const char kHelp[] =
+    "usage: setupkit COMMAND ...\n"
+    "  check DIST                 report every fault the install would hit\n"
+    "  plan DIST [options]        what the install would do, and its unin.ini\n"
+    "  scramble FILE [-o OUT]     scramble setup.ini or license.ini\n"
+    "  unscramble FILE [-o OUT]   make a scrambled file clear again\n"
+    "  layout SOURCE DIST [opts]  make a distribution folder, then check it\n"
+    "setupkit COMMAND --help tells more.\n";
+
+const std::map<std::string, const char*> kCommandHelp = {
+    {"check",
+     "usage: setupkit check DIST\n"
+     "DIST is a distribution folder or the path of its setup.ini; a scrambled\n"
+     "script is unscrambled first. Prints one line per fault as\n"
+     "setup.ini:LINE: error|warning: text, then a summary. Exit 0 without\n"
+     "errors, 1 with errors, 2 on usage or an unreadable file.\n"},
+    {"plan",
+     "usage: setupkit plan DIST [--dest FOLDER] [--windir FOLDER] [--programs FOLDER]\n"
+     "                          [--start-menu NAME] [--short-dest FOLDER] [--record FILE]\n"
+     "Prints what the install would do, in order, then the exact unin.ini it\n"
+     "would write (--record FILE writes it to FILE instead). Defaults: the\n"
+     "wizard's default destination, C:\\WINDOWS, WINDIR\\Start Menu\\Programs,\n"
+     "script line 2, and the destination as its own short form. Exit 1 when\n"
+     "the install would stop early.\n"},
+    {"scramble",
+     "usage: setupkit scramble FILE [-o OUT]\n"
+     "Writes the scrambled form of a clear setup.ini or license.ini to OUT\n"
+     "(standard output without -o). A file already scrambled is refused.\n"},
+    {"unscramble",
+     "usage: setupkit unscramble FILE [-o OUT]\n"
+     "Writes the clear form of a scrambled file to OUT (standard output\n"
+     "without -o). A clear file is refused.\n"},
+    {"layout",
+     "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text]\n"
+     "                       [--add PATH=NAME]...\n"
+     "Makes DIST from the clear sources in SOURCE: setup.txt becomes setup.ini\n"
+     "and license.txt license.ini (CR LF line ends; scrambled with --scramble),\n"
+     "every other file is copied (--text: with LF line ends made CR LF),\n"
+     "setup.exe is copied from PATH (default: beside setupkit), and each --add\n"
+     "copies PATH as NAME. Then DIST is checked; exit 1 on errors.\n"},
+};
+
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Arguments after the command: positional ones and "--name value" options.
+struct Args {
+  std::vector<std::string> positional;
+  std::multimap<std::string, std::string> options;
+  std::string Option(const std::string& name) const {
+    const auto found = options.find(name);
+    return found == options.end() ? "" : found->second;
+  }
+  bool Flag(const std::string& name) const { return options.count(name) != 0; }
+};
+
+Args Parse(int argc, char** argv, const std::vector<std::string>& valued, const std::vector<std::string>& flags) {
+  Args args;
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto is = [&](const std::vector<std::string>& names) {
+      for (const auto& name : names)
+        if (arg == name) return true;
+      return false;
+    };
+    if (is(valued)) {
+      if (i + 1 >= argc) throw UsageError(arg + " needs a value");
+      args.options.emplace(arg, argv[++i]);
+    } else if (is(flags)) {
+      args.options.emplace(arg, "");
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw UsageError("unknown option " + arg);
+    } else {
+      args.positional.push_back(arg);
+    }
+  }
+  return args;
+}
+
+void Print(const std::string& text, std::FILE* to = stdout) { std::fwrite(text.data(), 1, text.size(), to); }
+
+void Output(const std::string& bytes, const std::string& out) {
+  if (!out.empty()) return kit::WriteWholeFile(out, bytes);
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);  // the bytes go out as they are, CR LF included
+#endif
+  Print(bytes);
+}
+
+// A distribution folder or its setup.ini: the script's path and the folder.
+struct Dist {
+  std::string script, folder;
+};
+
+Dist FindDist(const std::string& given) {
+  const fs::path path = fs::u8path(given);
+  if (!fs::is_directory(path)) return {given, path.parent_path().u8string()};
+  for (const auto& entry : fs::directory_iterator(path))
+    if (script::LowerAscii(entry.path().filename().u8string()) == "setup.ini") return {entry.path().u8string(), given};
+  return {(path / "setup.ini").u8string(), given};
+}
+
+std::string ReadOrThrow(const std::string& path) {
+  std::string bytes;
+  if (!kit::ReadWholeFile(path, bytes)) throw UsageError("cannot read " + path);
+  return bytes;
+}
+
+// Checks a distribution folder; returns the exit code.
+int Check(const std::string& given) {
+  const Dist dist = FindDist(given);
+  const std::string text = ReadOrThrow(dist.script);
+  std::vector<kit::Diagnostic> all = kit::CheckScript(text, kit::ListFolder(dist.folder));
+  std::string settings;
+  if (kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings))
+    for (kit::Diagnostic& d : kit::CheckSettings(settings)) all.push_back(std::move(d));
+  for (const kit::Diagnostic& d : all) Print(kit::Format(d) + "\n");
+  Print("setupkit: " + kit::Summary(all) + "\n");
+  return kit::HasErrors(all) ? 1 : 0;
+}
+
+int Plan(const Args& args) {
+  if (args.positional.size() != 1) throw UsageError("plan takes one DIST");
+  const Dist dist = FindDist(args.positional[0]);
+  kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
+                       args.Option("--start-menu"), args.Option("--short-dest")};
+  std::string settings;
+  kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings);  // none: nothing to import
+  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
+  Print(plan.steps);
+  if (!plan.stop.empty()) {
+    Print("setupkit: the install stops here with \"" + plan.stop + "\"; setupkit check names the fault\n", stderr);
+    return 1;
+  }
+  const std::string record = script::JoinLines(plan.record);
+  if (args.Flag("--record")) {
+    kit::WriteWholeFile(args.Option("--record"), record);
+  } else {
+    Print("unin.ini:\n");
+    Output(record, "");
+  }
+  return 0;
+}
+
+int Scramble(const Args& args, bool scramble) {
+  if (args.positional.size() != 1) throw UsageError("give one FILE");
+  const std::string& file = args.positional[0];
+  const std::string text = ReadOrThrow(file);
+  const bool scrambled = script::IsScrambled(script::SplitLines(text));
+  if (scramble && scrambled) {
+    Print("setupkit: " + file + " is already scrambled: its first line begins with \"1\"\n", stderr);
+    return 1;
+  }
+  if (!scramble && !scrambled) {
+    Print("setupkit: " + file + " is not scrambled: its first line does not begin with \"1\"\n", stderr);
+    return 1;
+  }
+  if (!scramble) {
+    Output(script::UnscrambleText(text), args.Option("-o"));
+    return 0;
+  }
+  const auto result = script::ScrambleText(text);
+  if (!result) {
+    Print("setupkit: " + file + " cannot be scrambled: some of its bytes would read back as a line end\n", stderr);
+    return 1;
+  }
+  Output(*result, args.Option("-o"));
+  return 0;
+}
+
+int Layout(const Args& args, const char* self) {
+  if (args.positional.size() != 2) throw UsageError("layout takes SOURCE and DIST");
+  kit::LayoutRequest request;
+  request.source = args.positional[0];
+  request.dist = args.positional[1];
+  request.setupExe = args.Option("--setup");
+  if (request.setupExe.empty()) request.setupExe = (fs::u8path(self).parent_path() / "setup.exe").u8string();
+  request.scramble = args.Flag("--scramble");
+  request.textLineEnds = args.Flag("--text");
+  for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
+    const auto equals = it->second.rfind('=');
+    if (equals == std::string::npos) throw UsageError("--add takes PATH=NAME");
+    request.extra.emplace_back(it->second.substr(0, equals), it->second.substr(equals + 1));
+  }
+  kit::LayOut(request);
+  return Check(request.dist);
+}
+
+int Run(int argc, char** argv) {
+  if (argc < 2 || !std::strcmp(argv[1], "--help")) {
+    Print(kHelp, argc < 2 ? stderr : stdout);
+    return argc < 2 ? kUsage : 0;
+  }
+  const std::string command = argv[1];
+  const auto help = kCommandHelp.find(command);
+  if (help == kCommandHelp.end()) throw UsageError("unknown command " + command);
+  for (int i = 2; i < argc; ++i)
+    if (!std::strcmp(argv[i], "--help")) {
+      Print(help->second);
+      return 0;
+    }
+  if (command == "check") {
+    const Args args = Parse(argc, argv, {}, {});
+    if (args.positional.size() != 1) throw UsageError("check takes one DIST");
+    return Check(args.positional[0]);
+  }
+  if (command == "plan")
+    return Plan(
+        Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
+  if (command == "scramble" || command == "unscramble")
+    return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
+  return Layout(Parse(argc, argv, {"--setup", "--add"}, {"--scramble", "--text"}), argv[0]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const UsageError& error) {
+    Print(std::string("setupkit: ") + error.what() + "\n" + kHelp, stderr);
+    return kUsage;
+  } catch (const std::exception& error) {
+    Print(std::string("setupkit: ") + error.what() + "\n", stderr);
+    return kUsage;
+  }
+}
