@@ -67,7 +67,7 @@ void LayOutSample(const std::string& product, const std::string& build, const st
   }
   Copy(build + "\\setup.exe", dist + "\\setup.exe");
   Copy(build + "\\demo\\marrow.exe", dist + "\\MARROW.EX_");
-  Copy(build + "\\demo\\twremove.exe", dist + "\\TWREMOVE.EX_");
+  Copy(build + "\\twremove.exe", dist + "\\TWREMOVE.EX_");
 }
 
 }  // namespace demo

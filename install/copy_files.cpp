@@ -33,7 +33,7 @@ bool ReplaceFile(const std::string& source, const std::string& target, const Kee
 }  // namespace
 
 std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record) {
+                      CopyView& view, script::Lines& record, Journal& journal) {
   const KeepList keep(lbKeep);
   std::string prefix;
   bool copying = true;
@@ -57,18 +57,22 @@ std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, c
 
     const std::string name = InstalledName(line);
     const std::string target = prefix + name;
-    if (!CopyToNewFile(source, target) && !ReplaceFile(source, target, keep))
-      view.Tell("Error copying " + line);
+    const bool created = CopyToNewFile(source, target);
+    if (!created && !ReplaceFile(source, target, keep)) view.Tell("Error copying " + line);
     if (IsRecorded(line, name)) record.add(target);
+    if (IsJournaled(name)) journal.File(target, created);
   }
   return prefix;
 }
 
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,
+               Journal& journal) {
   if (extraFile.empty()) return;
   const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
-  CopyFileA(InFolder(folders.source, extraFile).c_str(), (folder + "\\" + extraFile).c_str(), FALSE);
+  const std::string target = folder + "\\" + extraFile;
+  journal.File(target, !platform::FileExists(target));
+  CopyFileA(InFolder(folders.source, extraFile).c_str(), target.c_str(), FALSE);
 }
 
 }  // namespace install

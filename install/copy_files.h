@@ -2,6 +2,7 @@
 #include <string>
 
 #include "install/folders.h"
+#include "install/journal.h"
 #include "script/lines.h"
 
 namespace install {
@@ -21,12 +22,14 @@ class CopyView {
 };
 
 // Copies the files of the ":files" list and appends the installed paths to
-// the uninstall record. Returns the destination prefix in force at the end.
+// the uninstall record and the journal. Returns the destination prefix in
+// force at the end.
 std::string CopyFiles(const script::Lines& files, const script::Lines& lbKeep, const Folders& folders,
-                      CopyView& view, script::Lines& record);
+                      CopyView& view, script::Lines& record, Journal& journal);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
-// not reported and nothing is recorded.
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders);
+// not reported and only the journal records it.
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,
+               Journal& journal);
 
 }  // namespace install

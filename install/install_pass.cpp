@@ -2,9 +2,12 @@
 // activation. An error raised by a step ends the pass there; the window then
 // stays open until the user closes it.
 #include "install/copy_files.h"
+#include "install/journal.h"
 #include "install/path_file.h"
+#include "install/paths.h"
 #include "install/profile_entries.h"
 #include "install/registry_phase.h"
+#include "install/shortcut_names.h"
 #include "install/shortcuts.h"
 #include "install/system_ini.h"
 #include "install/uCopy.h"
@@ -34,10 +37,14 @@ void TfCopy::FormActivate() {
   session_.InstallStarted = true;
   const std::string destination = wizard_.Destination();
   platform::ForceDirectories(destination);
+  const std::string licence = destination + "\\license.txt";
+  const bool hadLicence = platform::FileExists(licence);
   const bool accepted = LicenceAccepted(destination);
   if (accepted) {
     ReadScript();
-    RunPhases(destination);
+    Journal journal(destination, ini.at(2));
+    if (platform::FileExists(licence)) journal.File(licence, !hadLicence);
+    RunPhases(destination, journal);
   }
   ClosingSteps(accepted);
 }
@@ -74,26 +81,34 @@ void TfCopy::ReadScript() {
   regadd = lists.regadd;
 }
 
-void TfCopy::RunPhases(const std::string& destination) {
+void TfCopy::RunPhases(const std::string& destination, Journal& journal) {
   un.clear();
   un.add(ini.at(2));
   const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
   RemoveDriverLines(folders.windows);
   std::string prefix;
   if (!lists.files.empty()) {
-    prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un);
+    prefix = CopyFiles(lists.files, lists.lbKeep, folders, *this, un, journal);
     const std::string& startMenuFolder = ini.at(1);
     CreateGroupFolder(session_.ProgramsFolder, startMenuFolder);
-    WriteProfileEntries(lists.systemini);
+    journal.GroupFolder(JoinPath(session_.ProgramsFolder, startMenuFolder));
+    WriteProfileEntries(lists.systemini, journal);
     Label1.SetText("Generating Icons.");
+    const std::size_t firstShortcut = un.size();
     MakeShortcuts(session_.ProgramsFolder, startMenuFolder, destination, lists.exe, shelllink1, un);
+    // The record's new lines name the shortcut files made, then the "+" line.
+    for (std::size_t i = firstShortcut; i + 1 < un.size(); ++i) journal.Shortcut(un.at(i));
   }
   un.add(":" + prefix);
-  CopyExtra(lists.extraFile, lists.extraFolder, folders);
+  CopyExtra(lists.extraFile, lists.extraFolder, folders, journal);
   AddRegistryBlocks(un, lists.reg, lists.reg1, lists.regremove);
   SaveUninstallRecord(un, destination);
+  if (lists.iniwin.size() >= 2) {
+    const std::string pathFile = InFolder(folders.windows, lists.iniwin.at(0));
+    journal.File(pathFile, !platform::FileExists(pathFile));
+  }
   WritePathFile(lists.iniwin, folders.windows, destination, un);
-  RunRegistryPhase(lists, folders);
+  RunRegistryPhase(lists, folders, journal);
 }
 
 void TfCopy::ClosingSteps(bool accepted) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "install/copy_files.h"
+#include "install/journal.h"
 #include "install/session.h"
 #include "install/wizard_fields.h"
 #include "platform/controls.h"
@@ -40,7 +41,7 @@ class TfCopy : public platform::Form, private CopyView {
   // The install pass and its steps, in the order they run.
   bool LicenceAccepted(const std::string& destination);
   void ReadScript();
-  void RunPhases(const std::string& destination);
+  void RunPhases(const std::string& destination, Journal& journal);
   void ClosingSteps(bool accepted);
   int ShowReader(const std::string& text);
 

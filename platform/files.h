@@ -18,6 +18,11 @@ std::string WindowsFolder();
 // gives none.
 std::string ShortPathName(const std::string& path);
 
+// The long form of an existing full path ("C:\\..."), found one part at a
+// time, as Windows 95 has no GetLongPathName; the path as given when a part
+// is not found.
+std::string LongPathName(const std::string& path);
+
 // The full path of the running program.
 std::string ProgramPath();
 
