@@ -19,7 +19,8 @@ configure: deps
 wine-template: deps
 	@tests/wine/make-template $(CURDIR)/$(BUILD)/wine-template
 
-# The script reader natively, with AddressSanitizer and UBSan, and its fuzzer.
+# The script reader and the removal rules natively, with AddressSanitizer and
+# UBSan, and their fuzzers.
 unit-native: deps
 	@test -f $(NATIVE)/CMakeCache.txt || cmake -S tests/native -B $(NATIVE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(NATIVE) -j$(JOBS)
@@ -29,6 +30,9 @@ fuzz: unit-native
 	@rm -rf $(NATIVE)/corpus && cp -r tests/fuzz/corpus $(NATIVE)/corpus
 	$(NATIVE)/script_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus 2>$(NATIVE)/fuzz.log || { tail -40 $(NATIVE)/fuzz.log; exit 1; }
 	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz.log | tail -2
+	@rm -rf $(NATIVE)/corpus-record && cp -r tests/fuzz/corpus-record $(NATIVE)/corpus-record
+	$(NATIVE)/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-record 2>$(NATIVE)/fuzz-record.log || { tail -40 $(NATIVE)/fuzz-record.log; exit 1; }
+	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-record.log | tail -2
 
 test: all unit-native fuzz wine-template
 	ctest --test-dir $(BUILD) --output-on-failure -j3

@@ -34,7 +34,7 @@ std::string TakeWord(std::string& rest) {
 std::optional<Options> ParseCommandLine(const std::string& arguments) {
   Options options;
   std::string rest = Trim(arguments);
-  while (!rest.empty() && rest[0] == '/') {
+  while (!rest.empty() && (rest[0] == '/' || rest.compare(0, 2, "\"/") == 0)) {
     std::string word = TakeWord(rest);
     const std::string lower = script::LowerAscii(word);
     if (lower == "/s")

@@ -27,7 +27,7 @@ struct Block {
 };
 
 void ReadReg(const script::Lines& lines, Block b, Record& record) {
-  if ((b.end - b.first) % 4 != 0) throw RecordError(b.end, "the \":reg\" block does not hold whole entries of four lines");
+  if ((b.end - b.first) % 4 != 0) throw RecordError(b.end + 1, "the \":reg\" block does not hold whole entries of four lines");
   for (std::size_t i = b.first; i < b.end; i += 4) {
     if (!IsRootName(lines.at(i))) throw RecordError(i + 1, "not a registry root key");
     record.values.push_back({{lines.at(i), KeyPath(lines.at(i + 1))}, ValueName(lines.at(i + 2))});
