@@ -74,7 +74,9 @@ TEST(Plan, WithAJournalKeepsWhatWasThereAndPutsBackEarlierData) {
   for (const Step& step : plan.steps) {
     if (step.action == Action::File) (step.keep.empty() ? removed : kept).push_back(step.path);
     if (step.action == Action::Value) value = value ? nullptr : &step;
-    if (step.action == Action::Key) EXPECT_NE(step.keep, "") << "HKEY_LOCAL_MACHINE\\SOFTWARE";
+    if (step.action == Action::Key) {
+      EXPECT_NE(step.keep, "") << "HKEY_LOCAL_MACHINE\\SOFTWARE";
+    }
   }
   EXPECT_EQ(removed, (std::vector<std::string>{"C:\\App\\a.exe", "C:\\Shared\\common.dll", "C:\\App\\extra\\letter.mrw"}));
   EXPECT_EQ(kept, (std::vector<std::string>{"C:\\App\\settings.ini"}));
