@@ -167,6 +167,36 @@ TEST_F(Removal, ADamagedRecordOrNoRemovesNothingAndSilentKeepsSharedFiles) {
   EXPECT_EQ(RunRemoval(command.substr(0, command.find(' ')) + " /S").exitCode, 2u);  // no folder
 }
 
+// An install that a refused profile entry stopped after the copy: no
+// unin.ini, but the journal knows what was made and what was there before.
+TEST(RemovalRules, AnInstallStoppedHalfWayIsRemovedFromItsJournal) {
+  const std::string dest = "C:\\Program Files\\Stopped";
+  WriteFile(dest + "\\B.TXT", "there before");
+  SetupRun setup("stopped");
+  setup.AddFile("A.TXT", "new");
+  setup.AddFile("B.TXT", "replacement");
+  setup.AddFile("setup.ini", "\\Stopped\r\nStopped\r\nStopped App\r\n:files\r\n-install\r\nA.TXT\r\nB.TXT\r\n:\r\n"
+                             ":system.ini\r\nC:\\no folder\\x.ini\r\ns\r\nk\r\nv\r\n:\r\n");
+  setup.Start();
+  ASSERT_TRUE(setup.Wizard());
+  setup.Install(dest);
+  const MessageBoxView box = WaitForMessageBox(setup.Pid());
+  ASSERT_TRUE(Contains(box.text, "Unable to write to")) << box.text;
+  ASSERT_TRUE(Exists(dest + "\\A.TXT"));
+  ASSERT_FALSE(Exists(dest + "\\unin.ini"));
+
+  RemoveRun run = RunRemoval(std::string(BUILD_FOLDER) + "\\twremove.exe /S /LOG=C:\\stopped.log " + dest);
+  EXPECT_EQ(run.exitCode, 3u) << ReadFile("C:\\stopped.log");
+  EXPECT_FALSE(Exists(dest + "\\A.TXT"));
+  EXPECT_FALSE(Exists(ProgramsFolder() + "\\Stopped"));
+  EXPECT_EQ(ReadFile(dest + "\\B.TXT"), "replacement");
+  EXPECT_TRUE(Contains(ReadFile("C:\\stopped.log"), "kept: " + dest + "\\B.TXT (it was there before the install)"));
+
+  // The journal went with the first run: a second one has nothing to go by.
+  run = RunRemoval(std::string(BUILD_FOLDER) + "\\twremove.exe /S " + dest);
+  EXPECT_EQ(run.exitCode, 2u);
+}
+
 // A record written by hand, in a folder of its own: its ":regremove" lines
 // name keys that no removal may take.
 TEST(RemovalRules, RegremoveRefusesRootKeysAndKeysDirectlyUnderThem) {
