@@ -31,7 +31,7 @@ std::string TakeWord(std::string& rest) {
 
 }  // namespace
 
-std::optional<Options> ParseCommandLine(const std::string& arguments) {
+Options ParseCommandLine(const std::string& arguments) {
   Options options;
   std::string rest = Trim(arguments);
   while (!rest.empty() && (rest[0] == '/' || rest.compare(0, 2, "\"/") == 0)) {
@@ -42,14 +42,14 @@ std::optional<Options> ParseCommandLine(const std::string& arguments) {
     else if (lower.compare(0, 5, "/log=") == 0 && word.size() > 5)
       options.logFile = word.substr(5);
     else
-      return std::nullopt;
+      options.usageError = true;
   }
   std::string folder = rest;
   if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);
   folder = Trim(folder);
   while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-  if (folder.empty()) return std::nullopt;
   options.folder = folder;
+  if (folder.empty()) options.usageError = true;
   return options;
 }
 

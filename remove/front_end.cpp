@@ -58,8 +58,9 @@ Inputs LoadInputs(const std::string& folder) {
     } catch (const RecordError& error) {
       throw platform::AppError(Damaged(journalPath, error));
     }
+    // A journal cut short before its first line tells nothing.
     if (inputs.journal->title.empty()) inputs.journal.reset();
-    if (!inputs.record && !inputs.journal) platform::ReadTextFile(recordPath);
+    if (!inputs.record && !inputs.journal) throw platform::AppError::Format("Cannot open file %s", recordPath);
   }
   return inputs;
 }

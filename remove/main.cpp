@@ -12,15 +12,15 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   platform::Application app;
   const std::string line = arguments ? arguments : "";
-  const auto options = uninstall::ParseCommandLine(line);
-  if (!options) {
-    platform::MessageDlg(uninstall::kUsage, platform::DialogType::Error, platform::OK);
+  const uninstall::Options options = uninstall::ParseCommandLine(line);
+  if (options.usageError) {
+    if (!options.silent) platform::MessageDlg(uninstall::kUsage, platform::DialogType::Error, platform::OK);
     return uninstall::kCannotStart;
   }
   try {
-    return uninstall::RunRemoval(*options);
+    return uninstall::RunRemoval(options);
   } catch (const std::exception& error) {
-    if (!options->silent) platform::MessageDlg(error.what(), platform::DialogType::Error, platform::OK);
+    if (!options.silent) platform::MessageDlg(error.what(), platform::DialogType::Error, platform::OK);
     return uninstall::kCannotStart;
   }
 }

@@ -164,7 +164,9 @@ TEST_F(Removal, ADamagedRecordOrNoRemovesNothingAndSilentKeepsSharedFiles) {
   EXPECT_TRUE(Contains(written, "removed: " + Dest("marrow.exe") + "\r\n")) << written;
   EXPECT_TRUE(Contains(written, "kept: " + std::string(kShared) + " (it may be used by other programs)\r\n")) << written;
 
-  EXPECT_EQ(RunRemoval(command.substr(0, command.find(' ')) + " /S").exitCode, 2u);  // no folder
+  run = RunRemoval(command.substr(0, command.find(' ')) + " /S");  // no folder
+  EXPECT_EQ(run.exitCode, 2u);
+  EXPECT_EQ(run.final, "");
 }
 
 // An install that a refused profile entry stopped after the copy: no

@@ -90,19 +90,20 @@ TEST(Plan, WithAJournalKeepsWhatWasThereAndPutsBackEarlierData) {
 }
 
 TEST(CommandLine, SwitchesThenTheFolderInAnyForm) {
-  auto o = ParseCommandLine(" /s /LOG=C:\\remove.log C:\\PROGRA~1\\MARROW~1");
-  ASSERT_TRUE(o);
-  EXPECT_TRUE(o->silent);
-  EXPECT_EQ(o->logFile, "C:\\remove.log");
-  EXPECT_EQ(o->folder, "C:\\PROGRA~1\\MARROW~1");
+  Options o = ParseCommandLine(" /s /LOG=C:\\remove.log C:\\PROGRA~1\\MARROW~1");
+  EXPECT_FALSE(o.usageError);
+  EXPECT_TRUE(o.silent);
+  EXPECT_EQ(o.logFile, "C:\\remove.log");
+  EXPECT_EQ(o.folder, "C:\\PROGRA~1\\MARROW~1");
   for (const char* line : {"\"C:\\Program Files\\Marrowgate\\\"", "C:\\Program Files\\Marrowgate"}) {
     o = ParseCommandLine(line);
-    ASSERT_TRUE(o) << line;
-    EXPECT_FALSE(o->silent);
-    EXPECT_EQ(o->folder, "C:\\Program Files\\Marrowgate");
+    EXPECT_FALSE(o.usageError) << line;
+    EXPECT_FALSE(o.silent);
+    EXPECT_EQ(o.folder, "C:\\Program Files\\Marrowgate");
   }
-  EXPECT_EQ(ParseCommandLine("\"/LOG=C:\\my logs\\r.log\" C:\\A")->logFile, "C:\\my logs\\r.log");
-  for (const char* bad : {"", "/S", "/X C:\\A", "/LOG= C:\\A"}) EXPECT_FALSE(ParseCommandLine(bad)) << bad;
+  EXPECT_EQ(ParseCommandLine("\"/LOG=C:\\my logs\\r.log\" C:\\A").logFile, "C:\\my logs\\r.log");
+  for (const char* bad : {"", "/S", "/X C:\\A", "/LOG= C:\\A"}) EXPECT_TRUE(ParseCommandLine(bad).usageError) << bad;
+  EXPECT_TRUE(ParseCommandLine("/S").silent);  // a usage error under /S shows nothing either
 }
 
 TEST(Wininit, DeleteLinesGoAtTheEndOfTheRenameSection) {
