@@ -23,8 +23,10 @@ RemoveRun RunRemoval(const std::string& commandLine, const std::string& answer, 
       break;
     }
     if (HWND window = FindTopLevel(info.dwProcessId, "TfRemove", "Removing")) {
-      const std::string status = Text(Child(window, uninstall::ids::Label1));
-      if (!status.empty() && (run.statuses.empty() || run.statuses.back() != status)) run.statuses.push_back(status);
+      // The line changes as it is read: take it when two reads agree.
+      HWND label = Child(window, uninstall::ids::Label1);
+      const std::string status = Text(label);
+      if (!status.empty() && status == Text(label) && (run.statuses.empty() || run.statuses.back() != status)) run.statuses.push_back(status);
     }
     for (HWND window : TopLevelWindows(info.dwProcessId)) {
       char cls[16] = {};
