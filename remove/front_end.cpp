@@ -134,16 +134,15 @@ int RunRemoval(const Options& given) {
     removeShared = !shared.empty() && Ask(SharedQuestion(shared));
   }
 
-  std::vector<Outcome> outcomes;
   if (options.silent) {
     QuietView view(log);
-    outcomes = Execute(plan, rules, false, view);
-  } else {
-    TfRemove window(log);
-    window.Show();
-    outcomes = Execute(plan, rules, removeShared, window);
+    return ExitCodeOf(Execute(plan, rules, false, view));
   }
-  if (!options.silent) platform::MessageDlg(FinalMessage(plan.title, outcomes), DialogType::Information, platform::OK);
+  // The progress window stays, at 100, under the closing message.
+  TfRemove window(log);
+  window.Show();
+  const std::vector<Outcome> outcomes = Execute(plan, rules, removeShared, window);
+  platform::MessageDlg(FinalMessage(plan.title, outcomes), DialogType::Information, platform::OK);
   return ExitCodeOf(outcomes);
 }
 

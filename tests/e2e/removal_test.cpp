@@ -64,6 +64,8 @@ TEST_F(Removal, LeavesThePrefixAsBeforeTheInstallButForTheDocumentedLeftovers) {
   ASSERT_TRUE(run.ended);
   EXPECT_EQ(run.confirm, "Are you sure you want to remove Marrowgate Desktop 2.1 and all of its components?");
   EXPECT_TRUE(Contains(run.shared, kShared)) << run.shared;
+  ASSERT_FALSE(run.statuses.empty()) << "no \"Removing\" window seen";
+  for (const std::string& status : run.statuses) EXPECT_EQ(status.rfind("Removing: ", 0), 0u) << status;
   EXPECT_EQ(run.finalCaption, "Information");
   EXPECT_EQ(run.final, "Marrowgate Desktop 2.1 was removed.");
   EXPECT_EQ(run.exitCode, 0u);
