@@ -156,8 +156,10 @@ class Remover {
         if (!folder.empty()) folder.pop_back();
       }
     }
-    std::sort(folders.begin(), folders.end(),
-              [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    // Longest first, equal paths side by side for unique().
+    std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+      return a.size() != b.size() ? a.size() > b.size() : a < b;
+    });
     folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
     for (const std::string& folder : folders)
       if (platform::DirectoryExists(folder) && RemoveDirectoryA(folder.c_str())) Report({Result::Removed, folder, ""});
@@ -205,6 +207,11 @@ class Remover {
   void RestoreProfile(const Step& step) {
     const std::string item = step.path + " [" + step.section + "] " + step.entry;
     Show(item);
+    // A name without a folder is a file in the Windows folder. An entry that
+    // was not there before has nothing to undo where the file never came to be.
+    const bool bare = step.path.find_first_of("\\:") == std::string::npos;
+    const std::string file = bare ? install::InFolder(platform::WindowsFolder(), step.path) : step.path;
+    if (!step.earlierEntry && !platform::FileExists(file)) return Report({Result::Gone, item, ""});
     const char* value = step.earlierEntry ? step.earlierEntry->c_str() : nullptr;
     if (WritePrivateProfileStringA(step.section.c_str(), step.entry.c_str(), value, step.path.c_str()))
       Report({step.earlierEntry ? Result::Restored : Result::Removed, item, ""});
