@@ -235,8 +235,7 @@ class Remover {
 
   bool Restored(const RegValueRef& value) const {
     for (const Outcome& outcome : outcomes_)
-      if (outcome.result == Result::Restored &&
-          script::LowerAscii(outcome.item) == script::LowerAscii(ValueText(value)))
+      if (outcome.result == Result::Restored && SameText(outcome.item, ValueText(value)))
         return true;
     return false;
   }

@@ -6,8 +6,6 @@ namespace uninstall {
 
 namespace {
 
-bool SameText(const std::string& a, const std::string& b) { return script::LowerAscii(a) == script::LowerAscii(b); }
-
 bool SameValue(const RegValueRef& a, const RegValueRef& b) {
   return a.key.root == b.key.root && SameText(a.key.path, b.key.path) && SameText(a.name, b.name);
 }

@@ -4,8 +4,6 @@ namespace uninstall {
 
 namespace {
 
-bool SameText(const std::string& a, const std::string& b) { return script::LowerAscii(a) == script::LowerAscii(b); }
-
 void AddUnique(std::vector<std::string>& list, const std::string& item) {
   for (const std::string& known : list)
     if (SameText(known, item)) return;

@@ -17,10 +17,6 @@ bool EndsWithNoCase(const std::string& text, std::string_view tail) {
   return text.size() >= tail.size() && script::LowerAscii(text.substr(text.size() - tail.size())) == tail;
 }
 
-bool StartsWithNoCase(const std::string& text, const std::string& head) {
-  return text.size() >= head.size() && script::LowerAscii(text.substr(0, head.size())) == script::LowerAscii(head);
-}
-
 // Lines are counted from 1 in messages; `first` is the index of a block's first entry line.
 struct Block {
   std::size_t first, end;  // [first, end) are the entry lines; end is the ":" line
@@ -97,6 +93,8 @@ bool IsRootName(const std::string& line) {
   return false;
 }
 
+bool SameText(const std::string& a, const std::string& b) { return script::LowerAscii(a) == script::LowerAscii(b); }
+
 Record ParseRecord(const script::Lines& lines) {
   if (lines.empty() || lines.at(0).empty()) throw RecordError(1, "no product title");
   Record record;
@@ -121,7 +119,7 @@ Record ParseRecord(const script::Lines& lines) {
   // Shortcuts lie in the Start Menu folder; the ".pif" a shell wrote counts too.
   for (const std::string& path : paths) {
     const bool link = EndsWithNoCase(path, ".lnk") || EndsWithNoCase(path, ".pif");
-    if (link && !record.groupFolder.empty() && StartsWithNoCase(path, record.groupFolder + "\\"))
+    if (link && !record.groupFolder.empty() && SameText(path.substr(0, record.groupFolder.size() + 1), record.groupFolder + "\\"))
       record.shortcuts.push_back(path);
     else
       record.files.push_back(path);

@@ -46,6 +46,8 @@ struct Record {
 };
 
 bool IsRootName(const std::string& line);
+// Equal without regard to case (A-Z), as paths and key names compare.
+bool SameText(const std::string& a, const std::string& b);
 
 // Reads every line; throws RecordError for a record without a title or a
 // destination marker line, an unclosed or unknown block, or a block entry
