@@ -36,6 +36,8 @@ bool EnableShutdownPrivilege() {
          GetLastError() == ERROR_SUCCESS;
 }
 
+bool IsWindowsNt() { return (GetVersion() & 0x80000000u) == 0; }
+
 void StartProgram(const std::string& commandLine) { WinExec(commandLine.c_str(), SW_SHOWNORMAL); }
 
 }  // namespace platform

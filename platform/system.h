@@ -13,6 +13,10 @@ void RequestRestart();
 // is not held.
 bool EnableShutdownPrivilege();
 
+// Windows NT, 2000 and later; false on Windows 95, 98 and Me, where
+// MoveFileEx does not work.
+bool IsWindowsNt();
+
 // Starts a command line with WinExec and SW_SHOWNORMAL; the result is not tested.
 void StartProgram(const std::string& commandLine);
 

@@ -4,6 +4,7 @@
 
 #include "platform/error.h"
 #include "platform/handle.h"
+#include "platform/system.h"
 
 namespace platform {
 
@@ -32,6 +33,15 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   return FlushFileBuffers(file) != 0;
 }
 
+// The written temporary file takes the target's name. Windows 95 and 98 have
+// no working MoveFileEx: there the earlier file goes first, so a failure in
+// between leaves the new text under the temporary name only.
+bool TakeName(const std::string& temp, const std::string& path) {
+  if (IsWindowsNt()) return MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  DeleteFileA(path.c_str());
+  return MoveFileA(temp.c_str(), path.c_str()) != 0;
+}
+
 }  // namespace
 
 void WriteTextFile(const std::string& path, const std::string& bytes) {
@@ -46,7 +56,7 @@ void WriteTextFile(const std::string& path, const std::string& bytes) {
       throw AppError::Format("Cannot create file %s", path);
     }
   }
-  if (!MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (!TakeName(temp, path)) {
     DeleteFileA(temp.c_str());
     throw AppError::Format("Cannot create file %s", path);
   }

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/registry.h"
+#include "platform/system.h"
 #include "platform/text_file.h"
 #include "remove/wininit.h"
 
@@ -35,8 +36,6 @@ std::string SystemErrorText(DWORD code) {
 std::string ValueText(const RegValueRef& v) {
   return v.key.root + "\\" + v.key.path + "\\" + (v.name.empty() ? "(default)" : v.name);
 }
-
-bool IsNt() { return (GetVersion() & 0x80000000u) == 0; }
 
 class Remover {
  public:
@@ -119,7 +118,7 @@ class Remover {
   // Windows NT deletes at the next start what MoveFileEx names; Windows 95
   // and 98 do not support that and read wininit.ini instead.
   static bool ScheduleDelete(const std::string& path) {
-    if (IsNt()) return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+    if (platform::IsWindowsNt()) return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
     const std::string shortPath = platform::ShortPathName(path);
     if (shortPath.empty()) return false;
     const std::string wininit = install::InFolder(platform::WindowsFolder(), "wininit.ini");
