@@ -44,7 +44,8 @@ kit: deps
 wine-template: deps
 	@$(ARCHES); for a in $$arches; do template $$a || exit 1; done
 
-# The script reader natively, with AddressSanitizer and UBSan, and its fuzzer.
+# The script reader and the removal rules natively, with AddressSanitizer and
+# UBSan, and their fuzzers.
 unit-native: deps
 	@test -f $(NATIVE)/CMakeCache.txt || cmake -S tests/native -B $(NATIVE) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(NATIVE) -j$(JOBS)
@@ -54,6 +55,9 @@ fuzz: unit-native
 	@rm -rf $(NATIVE)/corpus && cp -r tests/fuzz/corpus $(NATIVE)/corpus
 	$(NATIVE)/script_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus 2>$(NATIVE)/fuzz.log || { tail -40 $(NATIVE)/fuzz.log; exit 1; }
 	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz.log | tail -2
+	@rm -rf $(NATIVE)/corpus-record && cp -r tests/fuzz/corpus-record $(NATIVE)/corpus-record
+	$(NATIVE)/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-record 2>$(NATIVE)/fuzz-record.log || { tail -40 $(NATIVE)/fuzz-record.log; exit 1; }
+	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-record.log | tail -2
 
 # Every build is checked on its files (headers, imports, instructions, size);
 # the builds that run here are then tested whole under Wine.

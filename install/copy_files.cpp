@@ -21,26 +21,27 @@ constexpr int kDiskPrompts = 5;
 // file as it was. Only a destination that exists (the rename says so, nothing
 // else) has its attributes reset, so read-only, hidden and system files are
 // replaced too, and a kept one is left as it is. Without a keep list neither
-// happens.
-bool InstallFile(const std::string& source, const std::string& target, const KeepList* keep) {
+// happens. The result tells the journal whether the file is new.
+enum class Copied { Failed, New, OverEarlier };
+Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep) {
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
   if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) {
     platform::AbandonReplace(temporary);
-    return false;
+    return Copied::Failed;
   }
-  if (MoveFileA(temporary.c_str(), target.c_str())) return true;
+  if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
   const DWORD error = GetLastError();
   if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
     platform::AbandonReplace(temporary);
-    return false;
+    return Copied::Failed;
   }
   if (keep) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
   if (keep && keep->Contains(ExtractFileName(target))) {
     platform::AbandonReplace(temporary);
-    return true;
+    return Copied::OverEarlier;
   }
   platform::ResolveInterruptedReplace(target);
-  return platform::FinishReplace(temporary, target);
+  return platform::FinishReplace(temporary, target) ? Copied::OverEarlier : Copied::Failed;
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const st
 }
 
 void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
-               CopyView& view) {
+               CopyView& view, Journal& journal) {
   const KeepList keep(lbKeep);
   for (const FileStep& step : list.steps) {
     view.SetStatus("Copying file: " + step.line);
@@ -70,15 +71,19 @@ void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& l
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
       view.Tell("Insert the disk with " + step.line);
     view.Repaint();
-    if (!InstallFile(source, step.target, &keep)) view.Tell("Error copying " + step.line);
+    const Copied copied = InstallFile(source, step.target, &keep);
+    if (copied == Copied::Failed) view.Tell("Error copying " + step.line);
+    if (IsJournaled(ExtractFileName(step.target))) journal.File(step.target, copied == Copied::New);
   }
 }
 
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders) {
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,
+               Journal& journal) {
   if (extraFile.empty()) return;
   const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
-  InstallFile(InFolder(folders.source, extraFile), folder + "\\" + extraFile, nullptr);
+  const std::string target = folder + "\\" + extraFile;
+  journal.File(target, InstallFile(InFolder(folders.source, extraFile), target, nullptr) == Copied::New);
 }
 
 }  // namespace install

@@ -3,6 +3,7 @@
 
 #include "install/file_list.h"
 #include "install/folders.h"
+#include "install/journal.h"
 #include "script/lines.h"
 
 namespace install {
@@ -29,13 +30,15 @@ class CopyView {
 bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view);
 
 // Copies the files that the walk over the ":files" list found; `entries` is
-// the list's length, for the progress bar. The uninstall record lists them
+// the list's length, for the progress bar. The journal notes each as it is
+// copied; the uninstall record lists them
 // whether or not their copy succeeded, so it is made apart from this.
 void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
-               CopyView& view);
+               CopyView& view, Journal& journal);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
-// not reported and nothing is recorded.
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders);
+// not reported and only the journal records it.
+void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,
+               Journal& journal);
 
 }  // namespace install

@@ -46,8 +46,10 @@ int ProgressPosition(std::size_t index, std::size_t count) {
   return static_cast<int>(share * 100);
 }
 
+bool IsJournaled(const std::string& installedName) { return installedName != "twremove.exe"; }
+
 bool IsRecorded(const std::string& line, const std::string& installedName) {
-  return installedName != "twremove.exe" && line.compare(0, 4, "file") != 0;
+  return IsJournaled(installedName) && line.compare(0, 4, "file") != 0;
 }
 
 KeepList::KeepList(const script::Lines& lbKeep) {

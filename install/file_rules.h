@@ -27,6 +27,9 @@ int ProgressPosition(std::size_t index, std::size_t count);
 // Whether the uninstall record lists an installed file: not the removal
 // program itself, nor anything whose script name begins with "file".
 bool IsRecorded(const std::string& line, const std::string& installedName);
+// Whether the install journal lists it: every file but the removal program,
+// which all products installed by this system share.
+bool IsJournaled(const std::string& installedName);
 
 // The ":keep" names, looked up without regard to case in constant time.
 class KeepList {

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "install/copy_files.h"
+#include "install/journal.h"
 #include "install/path_file.h"
+#include "install/paths.h"
 #include "install/profile_entries.h"
 #include "install/registry_phase.h"
 #include "install/shortcut_names.h"
@@ -37,10 +39,14 @@ void TfCopy::FormActivate() {
   session_.InstallStarted = true;
   const std::string destination = wizard_.Destination();
   platform::ForceDirectories(destination);
+  const std::string licence = destination + "\\license.txt";
+  const bool hadLicence = platform::FileExists(licence);
   bool goOn = LicenceAccepted(destination);
   if (goOn) {
     ReadScript();
-    goOn = RunPhases(destination);
+    Journal journal(destination, ini.at(2));
+    if (platform::FileExists(licence)) journal.File(licence, !hadLicence);
+    goOn = RunPhases(destination, journal);
   }
   ClosingSteps(goOn);
 }
@@ -77,7 +83,7 @@ void TfCopy::ReadScript() {
   regadd = lists.regadd;
 }
 
-bool TfCopy::RunPhases(const std::string& destination) {
+bool TfCopy::RunPhases(const std::string& destination, Journal& journal) {
   const std::string& title = ini.at(2);
   const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
   const FileList fileList = WalkFileList(lists.files, folders.windows, destination);
@@ -91,16 +97,24 @@ bool TfCopy::RunPhases(const std::string& destination) {
   un = std::move(record.lines);
   RemoveDriverLines(folders.windows);
   if (!lists.files.empty()) {
-    CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, *this);
+    CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, *this, journal);
     CreateGroupFolder(session_.ProgramsFolder, ini.at(1));
-    WriteProfileEntries(lists.systemini);
+    journal.GroupFolder(group);
+    WriteProfileEntries(lists.systemini, journal);
     Label1.SetText("Generating Icons.");
     MakeShortcuts(group, destination, lists.exe, shelllink1, un, record.firstShortcut);
+    // The shortcut lines name the files the shell wrote; the group line ("+") follows them.
+    for (std::size_t i = record.firstShortcut; i < un.size() && un.at(i).compare(0, 1, "+") != 0; ++i)
+      journal.Shortcut(un.at(i));
   }
-  CopyExtra(lists.extraFile, lists.extraFolder, folders);
+  CopyExtra(lists.extraFile, lists.extraFolder, folders, journal);
   SaveUninstallRecord(un, destination);
+  if (lists.iniwin.size() >= 2) {
+    const std::string pathFile = InFolder(folders.windows, lists.iniwin.at(0));
+    journal.File(pathFile, !platform::FileExists(pathFile));
+  }
   WritePathFile(lists.iniwin, folders.windows, destination, un);
-  RunRegistryPhase(lists, folders);
+  RunRegistryPhase(lists, folders, journal);
   return true;
 }
 

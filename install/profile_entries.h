@@ -1,4 +1,5 @@
 #pragma once
+#include "install/journal.h"
 #include "script/lines.h"
 
 namespace install {
@@ -7,6 +8,7 @@ namespace install {
 // in order. Each group is read from its last line back, so an incomplete last
 // group throws ListIndexError before anything of it is written; the groups
 // before it stay written. A refused write raises "Unable to write to %s".
-void WriteProfileEntries(const script::Lines& systemini);
+// The journal learns each entry's earlier value first.
+void WriteProfileEntries(const script::Lines& systemini, Journal& journal = Journal::None());
 
 }  // namespace install

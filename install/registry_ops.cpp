@@ -1,7 +1,5 @@
 #include "install/registry_ops.h"
 
-#include <iterator>
-
 #include "install/registry_rules.h"
 #include "platform/registry.h"
 
@@ -13,12 +11,9 @@ namespace registry = platform::registry;
 // not open is passed over.
 void WriteRegEntry(const std::string& rootName, const std::string& path, const std::string& valueName,
                    const std::string& data) {
-  const HKEY roots[] = {HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
-                        HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
-  static_assert(std::size(roots) == kRootKeyCount);
   const auto root = RootKeyIndex(rootName);
   if (!root) return;
-  registry::WriteString(roots[*root], path, valueName, data, true);
+  registry::WriteString(registry::RootKey(*root), path, valueName, data, true);
 }
 
 void WriteProductSetting(const std::string& valueName, const std::string& text) {

@@ -13,36 +13,39 @@ namespace install {
 
 namespace {
 
-void WriteEntries(const script::Lines& list, CodeSet set, const CodeInputs& codes) {
+void WriteEntries(const script::Lines& list, CodeSet set, const CodeInputs& codes, Journal& journal) {
   for (std::size_t i = 0; i < list.size(); i += 4) {
     const RegEntry entry = ReadRegEntry(list, i);
-    WriteRegEntry(entry.root, entry.path, entry.valueName, ExpandDataCode(entry.data, set, codes));
+    const std::string data = ExpandDataCode(entry.data, set, codes);
+    journal.Value(entry.root, entry.path, entry.valueName);
+    WriteRegEntry(entry.root, entry.path, entry.valueName, data);
   }
 }
 
 // A missing config.cfg, or one that is not ours, is ignored without a word.
-void ImportProductSettings(const std::string& sourceFolder) {
+void ImportProductSettings(const std::string& sourceFolder, Journal& journal) {
   const std::string path = InFolder(sourceFolder, "config.cfg");
   if (!platform::FileExists(path)) return;
   const script::Lines lines = script::SplitLines(platform::ReadTextFile(path));
   if (!IsProductSettings(lines)) return;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const Setting setting = SplitSetting(lines.at(i));
+    journal.Value("HKEY_LOCAL_MACHINE", kProductKey, setting.name);
     WriteProductSetting(setting.name, setting.text);
   }
 }
 
 }  // namespace
 
-void RunRegistryPhase(const script::Sections& sections, const Folders& folders) {
+void RunRegistryPhase(const script::Sections& sections, const Folders& folders, Journal& journal) {
   const CodeInputs codes{folders.destination, ShortPathOrLong(folders.destination), folders.windows,
                          sections.exe, sections.uninst};
-  WriteEntries(sections.reg, CodeSet::Reg, codes);
-  WriteEntries(sections.reg1, CodeSet::Reg1, codes);
-  ImportProductSettings(folders.source);
+  WriteEntries(sections.reg, CodeSet::Reg, codes, journal);
+  WriteEntries(sections.reg1, CodeSet::Reg1, codes, journal);
+  ImportProductSettings(folders.source, journal);
   for (const std::string& line : sections.delreg)
     if (NamesSubkey(line)) DeleteClassesKey(line);
-  WriteStartupEntries(sections, folders.destination);
+  WriteStartupEntries(sections, folders.destination, journal);
 }
 
 }  // namespace install

@@ -6,6 +6,7 @@ add_library(engine_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/driver_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/journal_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_file_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/registry_rules.cpp

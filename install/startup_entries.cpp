@@ -5,11 +5,17 @@
 
 namespace install {
 
-void WriteStartupEntries(const script::Sections& sections, const std::string& destination) {
-  if (!sections.runServices.empty())
-    AddRunServicesEntry(sections.runServices, ProgramCommand(destination, sections.exe));
-  if (!sections.runStart.empty())
-    AddRunEntry(sections.runStart, ProgramCommand(destination, sections.exe));
+void WriteStartupEntries(const script::Sections& sections, const std::string& destination, Journal& journal) {
+  if (!sections.runServices.empty()) {
+    const std::string command = ProgramCommand(destination, sections.exe);
+    journal.Value("HKEY_LOCAL_MACHINE", kRunServicesKey, sections.runServices);
+    AddRunServicesEntry(sections.runServices, command);
+  }
+  if (!sections.runStart.empty()) {
+    const std::string command = ProgramCommand(destination, sections.exe);
+    journal.Value("HKEY_LOCAL_MACHINE", kRunKey, sections.runStart);
+    AddRunEntry(sections.runStart, command);
+  }
 }
 
 }  // namespace install

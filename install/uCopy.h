@@ -2,6 +2,7 @@
 #include <string>
 
 #include "install/copy_files.h"
+#include "install/journal.h"
 #include "install/session.h"
 #include "install/wizard_fields.h"
 #include "platform/controls.h"
@@ -41,7 +42,7 @@ class TfCopy : public platform::Form, private CopyView {
   bool LicenceAccepted(const std::string& destination);
   void ReadScript();
   // False when the user ends the pass before anything is copied.
-  bool RunPhases(const std::string& destination);
+  bool RunPhases(const std::string& destination, Journal& journal);
   void ClosingSteps(bool accepted);
   int ShowReader(const std::string& text);
 

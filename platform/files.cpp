@@ -8,6 +8,7 @@
 #include "platform/late_bound.h"
 #include "platform/path_chars.h"
 #include "platform/system.h"
+#include "platform/handle.h"
 
 namespace platform {
 
@@ -128,6 +129,26 @@ std::optional<std::uint64_t> FreeDiskSpace(const std::string& root) {
   if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
     return std::nullopt;
   return std::uint64_t{sectorsPerCluster} * bytesPerSector * freeClusters;
+}
+
+std::string LongPathName(const std::string& path) {
+  std::size_t done = path.size() >= 3 && path[1] == ':' && path[2] == '\\' ? 3 : 0;
+  if (done == 0) return path;
+  std::string result = path.substr(0, 3);
+  while (done < path.size()) {
+    std::size_t end = path.find('\\', done);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(done, end - done);
+    // A wildcard would find some other file.
+    if (part.empty() || part.find_first_of("*?") != std::string::npos) return path;
+    WIN32_FIND_DATAA found;
+    const FindHandle search(FindFirstFileA((result + part).c_str(), &found));
+    if (!search) return path;
+    result += found.cFileName;
+    if (end < path.size()) result += '\\';
+    done = end + 1;
+  }
+  return result;
 }
 
 std::string ProgramPath() {

@@ -43,7 +43,13 @@ struct GdiTraits {
   static void close(HGDIOBJ h) { DeleteObject(h); }
 };
 
+struct FindTraits {
+  static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(HANDLE h) { FindClose(h); }
+};
+
 using FileHandle = Unique<HANDLE, FileTraits>;
+using FindHandle = Unique<HANDLE, FindTraits>;
 using KeyHandle = Unique<HKEY, KeyTraits>;
 using GdiObject = Unique<HGDIOBJ, GdiTraits>;
 

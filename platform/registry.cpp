@@ -7,6 +7,12 @@
 
 namespace platform::registry {
 
+HKEY RootKey(std::size_t index) {
+  static const HKEY roots[] = {HKEY_CLASSES_ROOT,     HKEY_CURRENT_USER,   HKEY_LOCAL_MACHINE, HKEY_USERS,
+                               HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA};
+  return roots[index];
+}
+
 namespace {
 
 // A leading backslash names the same key below the root.
@@ -109,6 +115,69 @@ bool DeleteTree(HKEY root, const std::string& path) {
   RegCloseKey(probe);
   DeleteSubtree(root, sub);
   return true;
+}
+
+std::optional<RawValue> ReadValue(HKEY root, const std::string& path, const std::string& name) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return std::nullopt;
+  KeyHandle key(raw);
+  RawValue value{0, {}};
+  DWORD size = 0;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  for (;;) {
+    value.data.resize(size);
+    size = static_cast<DWORD>(value.data.size());
+    const LONG rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type,
+                                     reinterpret_cast<BYTE*>(value.data.data()), &size);
+    if (rc == ERROR_MORE_DATA) continue;
+    if (rc != ERROR_SUCCESS) return std::nullopt;
+    value.data.resize(size);
+    return value;
+  }
+}
+
+bool WriteValue(HKEY root, const std::string& path, const std::string& name, const RawValue& value) {
+  KeyHandle key = Open(root, path, true);
+  return key && RegSetValueExA(key.get(), name.c_str(), 0, value.type,
+                               reinterpret_cast<const BYTE*>(value.data.data()),
+                               static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
+}
+
+bool DeleteValue(HKEY root, const std::string& path, const std::string& name) {
+  KeyHandle key = Open(root, path, false);
+  return key && RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> ValueNames(HKEY root, const std::string& path) {
+  std::vector<std::string> names;
+  HKEY raw = nullptr;
+  if (RegOpenKeyExA(root, Relative(path).c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return names;
+  KeyHandle key(raw);
+  std::vector<char> buffer(16384);
+  for (DWORD index = 0;; ++index) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    if (RegEnumValueA(key.get(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    names.push_back(std::string(buffer.data(), length));
+  }
+  return names;
+}
+
+bool DeleteIfEmpty(HKEY root, const std::string& path) {
+  const std::string sub = Relative(path);
+  {
+    HKEY raw = nullptr;
+    if (sub.empty() || RegOpenKeyExA(root, sub.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;
+    KeyHandle key(raw);
+    DWORD subkeys = 0, values = 0;
+    if (RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        subkeys || values)
+      return false;
+  }
+  return RegDeleteKeyA(root, sub.c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace platform::registry

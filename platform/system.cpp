@@ -41,6 +41,7 @@ bool EnableShutdownPrivilege() {
   return adjust(token.get(), FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
 }
 
+
 void StartProgram(const std::string& commandLine) { WinExec(commandLine.c_str(), SW_SHOWNORMAL); }
 
 // The high bit of GetVersion is set on Windows 95, 98 and Me.

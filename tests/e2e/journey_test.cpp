@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "demo/layout.h"
 #include "demo/walk.h"
 #include "driver.h"
 #include "kit/check.h"
@@ -76,16 +77,12 @@ class Journey : public ::testing::Test {
   void SetUp() override {
     WriteDosFiles("first");
     SetRegValue(HKEY_CLASSES_ROOT, "Marrowgate.Legacy\\shell\\open\\command", "", "C:\\OLDMARR\\MARROW.EXE %1");
-    kit::LayoutRequest layout{DEMO_PRODUCT, kDist, BuildFile("setup.exe"), true, true,
-                              {{BuildFile("demo\\marrow.exe"), "MARROW.EX_"},
-                               {BuildFile("demo\\twremove.exe"), "TWREMOVE.EX_"}}};
-    ASSERT_NO_THROW(kit::LayOut(layout));
+    ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kDist));
     // The sample gets a clean bill from the author's tool.
     for (const kit::Diagnostic& d : kit::CheckScript(ReadFile(Dist("setup.ini")), kit::ListFolder(kDist)))
       ADD_FAILURE() << kit::Format(d);
   }
 
-  static std::string BuildFile(const std::string& name) { return std::string(BUILD_FOLDER) + "\\" + name; }
 
   // The record that `setupkit plan` gives for this machine.
   std::string PlannedRecord() const {

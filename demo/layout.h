@@ -1,0 +1,14 @@
+// Lays out the sample product's distribution folder with the author's tool,
+// as `make demo` does: setup.exe, the scrambled script and licence, the
+// sample's programs under their "_" names and the other files.
+#pragma once
+#include <string>
+
+namespace demo {
+
+// `product`: the sample's clear source folder; `build`: the build folder,
+// with setup.exe, twremove.exe and the sample's program in demo\; `dist` is
+// made when missing. Raises what kit::LayOut raises.
+void LayOutSample(const std::string& product, const std::string& build, const std::string& dist);
+
+}  // namespace demo

@@ -1,0 +1,34 @@
+#pragma once
+// The install journal (journal_format.h), written line by line while the
+// install pass runs: each line goes to the file as the action happens, so
+// the journal tells what was done even when the pass stops with an error.
+#include <string>
+
+#include "platform/handle.h"
+
+namespace install {
+
+class Journal {
+ public:
+  // Opens destination\unin.jnl for appending and adds the start line. A
+  // journal that cannot be opened writes nothing and stops no install.
+  Journal(const std::string& destination, const std::string& title);
+  // A journal that writes nothing, for a phase run on its own.
+  static Journal& None();
+
+  // A file the pass wrote: whether it was made new or was there before.
+  void File(const std::string& path, bool created);
+  void Shortcut(const std::string& path);
+  void GroupFolder(const std::string& folder);
+  // Before a registry value is set: what it held, or that it was absent.
+  void Value(const std::string& rootName, const std::string& key, const std::string& name);
+  // Before a profile entry is written: what it held, or that it was absent.
+  void Profile(const std::string& file, const std::string& section, const std::string& key);
+
+ private:
+  Journal() = default;
+  void Write(const std::string& line);
+  platform::FileHandle file_;
+};
+
+}  // namespace install

@@ -1,0 +1,43 @@
+#pragma once
+// The install journal, unin.jnl in the destination folder: what an install
+// pass did, one action per line, appended as the pass goes so that it
+// survives an error or a crash. A line is a kind letter and its fields,
+// separated by tabs; "%" followed by two hex digits stands for a "%", tab,
+// CR or LF inside a field. Lines end in CR LF.
+//
+//   S  title  destination                    an install pass began
+//   F  path   new|existed                    a file written by the pass
+//   L  path                                  a shortcut made
+//   G  folder                                the Start Menu folder made
+//   V  root  key  name  -                    a registry value set that did not exist
+//   V  root  key  name  type  hex            ... that held this type and data before
+//   P  file  section  key  -                 a profile entry written that did not exist
+//   P  file  section  key  =value            ... that held this value before
+//
+// When one folder is installed into again, the journal grows: the first line
+// about a thing tells how it was before the first install.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace install {
+
+inline constexpr char kJournalName[] = "unin.jnl";
+
+// One line, its fields escaped, ended by CR LF.
+std::string JournalLine(char kind, const std::vector<std::string>& fields);
+
+// The kind and fields of one line (without its CR LF); nothing when the line
+// is empty or a field holds a bad escape.
+struct JournalFields {
+  char kind;
+  std::vector<std::string> fields;
+};
+std::optional<JournalFields> SplitJournalLine(const std::string& line);
+
+std::string HexBytes(const std::string& bytes);
+std::optional<std::string> BytesFromHex(const std::string& hex);
+std::string Decimal(unsigned long number);
+std::optional<unsigned long> ParseDecimal(const std::string& text);
+
+}  // namespace install

@@ -1,0 +1,290 @@
+#include "remove/executor.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "install/journal_format.h"
+#include "install/paths.h"
+#include "install/registry_rules.h"
+#include "platform/files.h"
+#include "platform/handle.h"
+#include "platform/late_bound.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+#include "platform/text_file.h"
+#include "remove/wininit.h"
+
+namespace uninstall {
+
+namespace registry = platform::registry;
+
+namespace {
+
+constexpr const char* kStartupKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices"};
+
+std::string SystemErrorText(DWORD code) {
+  char* text = nullptr;
+  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = text ? text : "";
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
+    message.pop_back();
+  return message.empty() ? "system error " + install::Decimal(code) : message;
+}
+
+std::string ValueText(const RegValueRef& v) {
+  return v.key.root + "\\" + v.key.path + "\\" + (v.name.empty() ? "(default)" : v.name);
+}
+
+class Remover {
+ public:
+  Remover(const Plan& plan, const SafetyRules& rules, bool removeShared, RemovalView& view)
+      : plan_(plan), rules_(rules), removeShared_(removeShared), view_(view) {}
+
+  std::vector<Outcome> Run() {
+    for (std::size_t i = 0; i < plan_.steps.size(); ++i) {
+      const Step& step = plan_.steps[i];
+      position_ = static_cast<int>(i * 100 / plan_.steps.size());
+      if (!step.keep.empty())
+        Report({Result::Kept, ItemOf(step), step.keep});
+      else if (step.shared && !removeShared_)
+        Report({Result::Kept, step.path, "it may be used by other programs"});
+      else
+        Do(step);
+    }
+    view_.Progress("", 100);
+    return outcomes_;
+  }
+
+ private:
+  static std::string ItemOf(const Step& step) {
+    if (step.action == Action::Value) return ValueText(step.value);
+    if (step.action == Action::Key) return step.key.root + "\\" + step.key.path;
+    return step.path;
+  }
+
+  void Report(const Outcome& outcome) {
+    outcomes_.push_back(outcome);
+    view_.Report(outcome);
+  }
+  void Show(const std::string& item) { view_.Progress("Removing: " + item, position_); }
+
+  void Do(const Step& step) {
+    switch (step.action) {
+      case Action::Shortcut: return RemoveShortcut(step.path);
+      case Action::GroupFolder: return RemoveFolder(step.path, true);
+      case Action::File: return RemoveFile(step.path, true);
+      case Action::PruneFolders: return PruneFolders();
+      case Action::Value: return step.earlierType ? RestoreValue(step) : RemoveValue(step.value);
+      case Action::Key: return RemoveKey(step.key);
+      case Action::Profile: return RestoreProfile(step);
+      case Action::StartupValues: return RemoveStartupValues();
+      case Action::RecordFiles:
+        RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
+        return RemoveFile(install::InFolder(rules_.Destination(), install::kJournalName), false);
+      case Action::Destination: return RemoveDestination();
+    }
+  }
+
+  void RemoveShortcut(const std::string& path) {
+    std::string file = path;
+    // The shell writes some shortcuts as ".pif" where the record says ".lnk".
+    if (!platform::FileExists(file) && file.size() > 4) {
+      const std::string other = file.substr(0, file.size() - 4) + ".pif";
+      if (platform::FileExists(other)) file = other;
+    }
+    RemoveFile(file, false);
+  }
+
+  void RemoveFile(const std::string& path, bool pruneLater) {
+    Show(path);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Report({Result::Gone, path, ""});
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Report({Result::Kept, path, "a folder, not a file"});
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (DeleteFileA(path.c_str())) {
+      if (pruneLater) emptied_.push_back(install::ExtractFilePath(path));
+      return Report({Result::Removed, path, ""});
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION) {
+      if (ScheduleDelete(path)) return Report({Result::Scheduled, path, ""});
+    }
+    SetFileAttributesA(path.c_str(), attributes);
+    Report({Result::Failed, path, SystemErrorText(error)});
+  }
+
+  // Windows NT deletes at the next start what MoveFileEx names; Windows 95
+  // and 98 do not support that and read wininit.ini instead.
+  static bool ScheduleDelete(const std::string& path) {
+    static const auto moveEx = platform::LateBound<decltype(&MoveFileExA)>("kernel32.dll", "MoveFileExA");
+    if (platform::IsWindowsNT()) return moveEx && moveEx(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+    const std::string shortPath = platform::ShortPathName(path);
+    if (shortPath.empty()) return false;
+    const std::string wininit = install::InFolder(platform::WindowsFolder(), "wininit.ini");
+    try {
+      const std::string text = platform::FileExists(wininit) ? platform::ReadTextFile(wininit) : "";
+      platform::WriteTextFile(wininit, AddDeleteAtRestart(text, shortPath));
+    } catch (const std::exception&) {
+      return false;
+    }
+    return true;
+  }
+
+  void RemoveFolder(const std::string& path, bool report) {
+    Show(path);
+    if (!platform::DirectoryExists(path)) {
+      if (report) Report({Result::Gone, path, ""});
+      return;
+    }
+    if (RemoveDirectoryA(path.c_str()))
+      Report({Result::Removed, path, ""});
+    else if (report)
+      Report({Result::Kept, path, "the folder is not empty"});
+  }
+
+  // From each removed file's folder upwards, while the folder is empty and
+  // below the destination folder; deepest first.
+  void PruneFolders() {
+    std::vector<std::string> folders;
+    for (std::string folder : emptied_) {
+      while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+      while (rules_.MayPruneFolder(folder)) {
+        folders.push_back(folder);
+        folder = install::ExtractFilePath(folder);
+        if (!folder.empty()) folder.pop_back();
+      }
+    }
+    // Longest first, equal paths side by side for unique().
+    std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+      return a.size() != b.size() ? a.size() > b.size() : a < b;
+    });
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    for (const std::string& folder : folders)
+      if (platform::DirectoryExists(folder) && RemoveDirectoryA(folder.c_str())) Report({Result::Removed, folder, ""});
+  }
+
+  // A key left without values and subkeys goes, and so do its parents while
+  // they are empty, as far as the rules allow.
+  static void PruneKey(HKEY root, RegKey key) {
+    while (SafetyRules::KeyRefusal(key).empty() && registry::DeleteIfEmpty(root, key.path)) {
+      const std::size_t cut = key.path.find_last_of('\\');
+      if (cut == std::string::npos) return;
+      key.path.resize(cut);
+    }
+  }
+
+  void RemoveValue(const RegValueRef& value) {
+    const std::string item = ValueText(value);
+    Show(item);
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(value.key.root));
+    if (!registry::DeleteValue(root, value.key.path, value.name)) return Report({Result::Gone, item, ""});
+    Report({Result::Removed, item, ""});
+    PruneKey(root, value.key);
+  }
+
+  void RestoreValue(const Step& step) {
+    const std::string item = ValueText(step.value);
+    Show(item);
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(step.value.key.root));
+    if (registry::WriteValue(root, step.value.key.path, step.value.name, {*step.earlierType, step.earlierData}))
+      Report({Result::Restored, item, ""});
+    else
+      Report({Result::Failed, item, "its earlier data cannot be set"});
+  }
+
+  void RemoveKey(const RegKey& key) {
+    const std::string item = key.root + "\\" + key.path;
+    Show(item);
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(key.root));
+    if (!registry::DeleteTree(root, key.path)) return Report({Result::Gone, item, ""});
+    Report({Result::Removed, item, ""});
+    const std::size_t cut = key.path.find_last_of('\\');
+    if (cut != std::string::npos) PruneKey(root, {key.root, key.path.substr(0, cut)});
+  }
+
+  void RestoreProfile(const Step& step) {
+    const std::string item = step.path + " [" + step.section + "] " + step.entry;
+    Show(item);
+    // A name without a folder is a file in the Windows folder. An entry that
+    // was not there before has nothing to undo where the file never came to be.
+    const bool bare = step.path.find_first_of("\\:") == std::string::npos;
+    const std::string file = bare ? install::InFolder(platform::WindowsFolder(), step.path) : step.path;
+    if (!step.earlierEntry && !platform::FileExists(file)) return Report({Result::Gone, item, ""});
+    const char* value = step.earlierEntry ? step.earlierEntry->c_str() : nullptr;
+    if (WritePrivateProfileStringA(step.section.c_str(), step.entry.c_str(), value, step.path.c_str()))
+      Report({step.earlierEntry ? Result::Restored : Result::Removed, item, ""});
+    else
+      Report({Result::Failed, item, SystemErrorText(GetLastError())});
+  }
+
+  // Start-up values that start a program in the destination folder, except
+  // those the journal has put back to what they were.
+  void RemoveStartupValues() {
+    for (const char* path : kStartupKeys) {
+      for (const std::string& name : registry::ValueNames(HKEY_LOCAL_MACHINE, path)) {
+        const RegValueRef value{{"HKEY_LOCAL_MACHINE", path}, name};
+        if (Restored(value)) continue;
+        const auto data = registry::ReadValue(HKEY_LOCAL_MACHINE, path, name);
+        if (!data || (data->type != REG_SZ && data->type != REG_EXPAND_SZ)) continue;
+        if (rules_.CommandInDestination(data->data.c_str())) RemoveValue(value);
+      }
+    }
+  }
+
+  bool Restored(const RegValueRef& value) const {
+    for (const Outcome& outcome : outcomes_)
+      if (outcome.result == Result::Restored && SameText(outcome.item, ValueText(value)))
+        return true;
+    return false;
+  }
+
+  // What is left in the destination folder was not made by the install.
+  void RemoveDestination() {
+    const std::string& folder = rules_.Destination();
+    Show(folder);
+    if (!platform::DirectoryExists(folder) || RemoveDirectoryA(folder.c_str())) return;
+    ReportLeftFiles(folder);
+    Report({Result::Kept, folder, "the folder is not empty"});
+  }
+
+  void ReportLeftFiles(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const platform::FindHandle search(FindFirstFileA(install::InFolder(folder, "*").c_str(), &found));
+    if (!search) return;
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = install::InFolder(folder, name);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        ReportLeftFiles(path);
+      else if (!Reported(path))
+        Report({Result::Kept, path, "not installed by " + plan_.title});
+    } while (FindNextFileA(search.get(), &found));
+  }
+
+  bool Reported(const std::string& path) const {
+    for (const Outcome& outcome : outcomes_)
+      if (Left(outcome) && rules_.SameFolder(outcome.item, path)) return true;
+    return false;
+  }
+
+  const Plan& plan_;
+  const SafetyRules& rules_;
+  const bool removeShared_;
+  RemovalView& view_;
+  int position_ = 0;
+  std::vector<std::string> emptied_;
+  std::vector<Outcome> outcomes_;
+};
+
+}  // namespace
+
+std::vector<Outcome> Execute(const Plan& plan, const SafetyRules& rules, bool removeShared, RemovalView& view) {
+  return Remover(plan, rules, removeShared, view).Run();
+}
+
+}  // namespace uninstall

@@ -1,0 +1,19 @@
+#pragma once
+// The /LOG file: one line per action, written as it happens.
+#include <string>
+
+#include "platform/handle.h"
+
+namespace uninstall {
+
+class LogFile {
+ public:
+  // No file is written when `path` is empty or cannot be created.
+  explicit LogFile(const std::string& path);
+  void Write(const std::string& line);
+
+ private:
+  platform::FileHandle file_;
+};
+
+}  // namespace uninstall

@@ -1,0 +1,47 @@
+#include "remove/outcomes.h"
+
+namespace uninstall {
+
+namespace {
+
+const char* Word(Result result) {
+  switch (result) {
+    case Result::Removed: return "removed";
+    case Result::Restored: return "restored";
+    case Result::Gone: return "already gone";
+    case Result::Kept: return "kept";
+    case Result::Scheduled: return "removed when Windows restarts";
+    case Result::Failed: return "failed";
+  }
+  return "";
+}
+
+std::string WithReason(const Outcome& o) { return o.reason.empty() ? o.item : o.item + " (" + o.reason + ")"; }
+
+}  // namespace
+
+std::string LogLine(const Outcome& outcome) { return std::string(Word(outcome.result)) + ": " + WithReason(outcome); }
+
+bool Left(const Outcome& outcome) {
+  return outcome.result == Result::Kept || outcome.result == Result::Scheduled || outcome.result == Result::Failed;
+}
+
+std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes) {
+  std::string list;
+  for (const Outcome& outcome : outcomes) {
+    if (!Left(outcome)) continue;
+    const std::string why = outcome.result == Result::Scheduled ? "in use: removed when Windows restarts"
+                            : outcome.result == Result::Failed  ? "cannot be removed: " + outcome.reason
+                                                                : outcome.reason;
+    list += "\r\n" + outcome.item + " (" + why + ")";
+  }
+  return list.empty() ? title + " was removed." : title + " was removed, except:" + list;
+}
+
+ExitCode ExitCodeOf(const std::vector<Outcome>& outcomes) {
+  for (const Outcome& outcome : outcomes)
+    if (Left(outcome)) return kItemsLeft;
+  return kAllRemoved;
+}
+
+}  // namespace uninstall
