@@ -3,32 +3,13 @@
 #include "install/journal_format.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
+#include "platform/profile.h"
 #include "platform/registry.h"
 
 namespace install {
 
-namespace {
-
-// The entry's text, or `absent` when there is none; as long as it is.
-std::string ReadEntry(const std::string& file, const std::string& section, const std::string& key,
-                      const char* absent) {
-  std::string buffer(256, '\0');
-  for (;;) {
-    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), absent, buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), file.c_str());
-    if (n + 1 < buffer.size() || buffer.size() >= 65536) return buffer.substr(0, n);
-    buffer.resize(buffer.size() * 4);
-  }
-}
-
-}  // namespace
-
-Journal::Journal(const std::string& destination, const std::string& title) {
-  file_.reset(CreateFileA(InFolder(destination, kJournalName).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file_) SetFilePointer(file_.get(), 0, nullptr, FILE_END);
-  Write(JournalLine('S', {title, destination}));
-}
+Journal::Journal(const std::string& destination, const std::string& title)
+    : path_(InFolder(destination, kJournalName)), start_(JournalLine('S', {title, destination})) {}
 
 Journal& Journal::None() {
   static Journal none;
@@ -36,6 +17,16 @@ Journal& Journal::None() {
 }
 
 void Journal::Write(const std::string& line) {
+  // The file is made with the first action, so a pass that ends before any
+  // change (No to a disk too small) leaves none.
+  if (!path_.empty() && !file_) {
+    file_.reset(CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    path_.clear();  // one try: a journal that cannot be opened stops no install
+    if (!file_) return;
+    SetFilePointer(file_.get(), 0, nullptr, FILE_END);
+    Write(start_);
+  }
   if (!file_) return;
   DWORD written = 0;
   // One write per line: a line is in the file once the call returns.
@@ -62,10 +53,8 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
 }
 
 void Journal::Profile(const std::string& file, const std::string& section, const std::string& key) {
-  // Two different defaults tell an absent entry from one that holds either.
-  const std::string first = ReadEntry(file, section, key, "\x01");
-  const bool absent = first == "\x01" && ReadEntry(file, section, key, "\x02") == "\x02";
-  Write(JournalLine('P', {file, section, key, absent ? "-" : "=" + first}));
+  const std::optional<std::string> earlier = platform::ReadIniString(file, section, key);
+  Write(JournalLine('P', {file, section, key, earlier ? "=" + *earlier : "-"}));
 }
 
 }  // namespace install

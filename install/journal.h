@@ -10,8 +10,9 @@ namespace install {
 
 class Journal {
  public:
-  // Opens destination\unin.jnl for appending and adds the start line. A
-  // journal that cannot be opened writes nothing and stops no install.
+  // Appends to destination\unin.jnl, the start line first, from the first
+  // action on. A journal that cannot be opened writes nothing and stops no
+  // install.
   Journal(const std::string& destination, const std::string& title);
   // A journal that writes nothing, for a phase run on its own.
   static Journal& None();
@@ -28,6 +29,8 @@ class Journal {
  private:
   Journal() = default;
   void Write(const std::string& line);
+  std::string path_;   // until the file is opened
+  std::string start_;  // the start line, written first
   platform::FileHandle file_;
 };
 

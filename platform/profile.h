@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -9,5 +10,11 @@ namespace platform {
 // name (in the Windows folder for a plain name) is MAX_PATH or longer.
 void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value);
+
+// The text of one entry of a profile file, whole; nothing when the entry is
+// absent, or when the name is too long for the system's profile code (as
+// above), which is then not called.
+std::optional<std::string> ReadIniString(const std::string& file, const std::string& section,
+                                         const std::string& key);
 
 }  // namespace platform

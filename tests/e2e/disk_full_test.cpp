@@ -63,7 +63,7 @@ TEST_F(SmallDrive, AFullDiskMidCopyLeavesTheEarlierFileWholeAndNothingBeside) {
   ASSERT_TRUE(Answer(error, "OK"));
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_TRUE(ReadFile(Dest("big.bin")) == earlier_) << "the earlier file was changed";
-  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"big.bin", "unin.ini"}));
+  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"big.bin", "unin.ini", "unin.jnl"}));
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST_F(Faults, SourceGoneBetweenTwoFilesIsReportedAndTheEarlierFileStays) {
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "new A");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "earlier B");
-  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"A.TXT", "B.TXT", "unin.ini"}));
+  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"A.TXT", "B.TXT", "unin.ini", "unin.jnl"}));
 }
 
 // The system's profile code keeps names in MAX_PATH buffers: a longer name
@@ -161,7 +161,7 @@ TEST_P(Rewrites, EveryRewrittenFileIsWholeAndNothingIsLeftBeside) {
   EXPECT_EQ(ReadFile(Dest("unin.ini")), Crlf({"Title", Dest("app.txt"), "+" + ProgramsFolder() + "\\App\\", ":" + Dest() + "\\"}));
   EXPECT_EQ(ReadFile(windows + "\\rw.pth"), Crlf({":run", Dest(), windows}));
   EXPECT_EQ(ReadFile(windows + "\\system.ini"), "[386Enh]\r\nkeep=1\r\n");
-  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"app.txt", "license.txt", "unin.ini"}));
+  EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"app.txt", "license.txt", "unin.ini", "unin.jnl"}));
   for (const std::string& name : FileNames(windows)) EXPECT_NE(name[0], '~') << name;
 }
 
