@@ -8,6 +8,15 @@
 
 namespace install {
 
+// The steps of the pass told in words, for a log; nothing is shown.
+class StepNotes {
+ public:
+  virtual void Note(const std::string& text) = 0;
+
+ protected:
+  ~StepNotes() = default;
+};
+
 class Journal {
  public:
   // Opens destination\unin.jnl for appending and adds the start line. A
@@ -24,11 +33,17 @@ class Journal {
   void Value(const std::string& rootName, const std::string& key, const std::string& name);
   // Before a profile entry is written: what it held, or that it was absent.
   void Profile(const std::string& file, const std::string& section, const std::string& key);
+  // Each action is also told to `notes` in words, as is `text` by Note.
+  void SetNotes(StepNotes* notes) { notes_ = notes; }
+  void Note(const std::string& text) {
+    if (notes_) notes_->Note(text);
+  }
 
  private:
   Journal() = default;
   void Write(const std::string& line);
   platform::FileHandle file_;
+  StepNotes* notes_ = nullptr;
 };
 
 }  // namespace install

@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   install::Session session;
   // Made in this order; the first is the main window and the only one shown.
   setup::TfSetup fSetup(session);
-  install::TfCopy fCopy(session, fSetup);
+  install::TfCopy fCopy(session);
   reader::TfReadMe fReadMe;
   fSetup.SetInstallWindow(&fCopy);
   fCopy.SetReader(&fReadMe);
