@@ -85,10 +85,6 @@ bool TfCopy::Ask(const std::string& text) {
          platform::ResultYes;
 }
 
-}  // namespace install
-
-namespace install {
-
 bool TfCopy::InsertDisk(const std::string& line) {
   Tell("Insert the disk with " + line);
   return true;
