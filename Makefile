@@ -22,7 +22,7 @@ ARCHES = dir() { case $$1 in x86_64) echo $(CURDIR)/$(BUILD_x86_64);; *) echo $(
 	arches=$$(tools/wine-arches $(ARCH)) || exit 1; set -- $$arches; first=$$1; \
 	template() { tests/wine/make-template "$$(dir $$1)/wine-template" "$$(loader $$1)"; }
 
-.PHONY: all deps configure kit test unit-native fuzz wine-template demo screenshot bench bench-copy bench-kit clean
+.PHONY: all deps configure kit test unit-native fuzz wine-template demo demo-silent screenshot bench bench-copy bench-kit clean
 
 all: deps configure
 	cmake --build $(BUILD_i686) -j$(JOBS)
@@ -76,6 +76,10 @@ test: all kit unit-native fuzz
 
 demo: all
 	@$(ARCHES); template $$first && tools/demo "$$(dir $$first)"
+
+# The same sample installed unattended (setup.exe /S), with its log.
+demo-silent: all
+	@$(ARCHES); template $$first && DEMO_SILENT=1 tools/demo "$$(dir $$first)"
 
 screenshot: all
 	@$(ARCHES); template $$first && tools/screenshot "$$(dir $$first)" docs/wizard.png

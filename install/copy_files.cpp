@@ -23,18 +23,20 @@ constexpr int kDiskPrompts = 5;
 // replaced too, and a kept one is left as it is. Without a keep list neither
 // happens. The result tells the journal whether the file is new.
 enum class Copied { Failed, New, OverEarlier };
+
+// Clears up after a failed copy and keeps its error code for the caller.
+Copied Failed(const std::string& temporary, DWORD error) {
+  platform::AbandonReplace(temporary);
+  SetLastError(error);
+  return Copied::Failed;
+}
+
 Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep) {
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
-  if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) {
-    platform::AbandonReplace(temporary);
-    return Copied::Failed;
-  }
+  if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) return Failed(temporary, GetLastError());
   if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
   const DWORD error = GetLastError();
-  if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
-    platform::AbandonReplace(temporary);
-    return Copied::Failed;
-  }
+  if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return Failed(temporary, error);
   if (keep) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
   if (keep && keep->Contains(ExtractFileName(target))) {
     platform::AbandonReplace(temporary);
@@ -60,21 +62,28 @@ bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const st
   return true;
 }
 
-void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
-               CopyView& view, Journal& journal) {
+std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep,
+                      const Folders& folders, CopyView& view, Journal& journal) {
   const KeepList keep(lbKeep);
+  std::size_t failed = 0;
   for (const FileStep& step : list.steps) {
     view.SetStatus("Copying file: " + step.line);
     view.SetProgress(ProgressPosition(step.index, entries));
     const std::string source = InFolder(folders.source, step.line);
     // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
-      view.Tell("Insert the disk with " + step.line);
+      if (!view.InsertDisk(step.line)) break;
     view.Repaint();
     const Copied copied = InstallFile(source, step.target, &keep);
-    if (copied == Copied::Failed) view.Tell("Error copying " + step.line);
+    if (copied == Copied::Failed) {
+      view.CopyFailed(step.line, GetLastError());
+      ++failed;
+    }
+    // The journal notes a failed copy too: an earlier file may stand there.
     if (IsJournaled(ExtractFileName(step.target))) journal.File(step.target, copied == Copied::New);
+    else if (copied != Copied::Failed) view.Note("file: " + step.target);
   }
+  return failed;
 }
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,

@@ -9,7 +9,7 @@
 namespace install {
 
 // What the copy phase shows while it works.
-class CopyView {
+class CopyView : public StepNotes {
  public:
   virtual void SetStatus(const std::string& text) = 0;
   virtual void SetProgress(int position) = 0;
@@ -19,6 +19,11 @@ class CopyView {
   virtual void Tell(const std::string& text) = 0;
   // A warning with the buttons Yes and No; true for Yes.
   virtual bool Ask(const std::string& text) = 0;
+  // The prompt for the disk that holds `line`; false stops prompting (the
+  // copy is then tried at once).
+  virtual bool InsertDisk(const std::string& line) = 0;
+  // A file whose copy failed, with the system's error code.
+  virtual void CopyFailed(const std::string& line, unsigned long error) = 0;
 
  protected:
   ~CopyView() = default;
@@ -33,7 +38,8 @@ bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const st
 // the list's length, for the progress bar. The journal notes each as it is
 // copied; the uninstall record lists them
 // whether or not their copy succeeded, so it is made apart from this.
-void CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+// Returns how many copies failed.
+std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
                CopyView& view, Journal& journal);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are

@@ -1,6 +1,8 @@
-// The install pass: one run per program, inside the install window's first
-// activation. An error raised by a step ends the pass there; the window then
-// stays open until the user closes it.
+// The install pass. An error raised by a step ends the pass there.
+#include "install/install_pass.h"
+
+#include <windows.h>
+
 #include <utility>
 
 #include "install/copy_files.h"
@@ -12,12 +14,10 @@
 #include "install/shortcut_names.h"
 #include "install/shortcuts.h"
 #include "install/system_ini.h"
-#include "install/uCopy.h"
 #include "install/uninstall_record.h"
-#include "platform/application.h"
 #include "platform/files.h"
-#include "platform/message_dialog.h"
 #include "platform/text_file.h"
+#include "script/sections.h"
 #include "script/unscramble.h"
 
 namespace install {
@@ -31,84 +31,43 @@ std::string MemoText(const script::Lines& lines) {
   return text;
 }
 
-}  // namespace
-
-void TfCopy::FormActivate() {
-  // A dialog of the pass that closes activates the window again.
-  if (session_.InstallStarted) return;
-  session_.InstallStarted = true;
-  const std::string destination = wizard_.Destination();
-  platform::ForceDirectories(destination);
-  const std::string licence = destination + "\\license.txt";
-  const bool hadLicence = platform::FileExists(licence);
-  bool goOn = LicenceAccepted(destination);
-  if (goOn) {
-    ReadScript();
-    Journal journal(destination, ini.at(2));
-    if (platform::FileExists(licence)) journal.File(licence, !hadLicence);
-    goOn = RunPhases(destination, journal);
-  }
-  ClosingSteps(goOn);
-}
-
-int TfCopy::ShowReader(const std::string& text) {
-  fReadMe_->Memo1.SetText(text);
-  return fReadMe_->ShowModal();
-}
-
-bool TfCopy::LicenceAccepted(const std::string& destination) {
-  const std::string path = session_.SourceFolder + "\\license.ini";
+bool LicenceAccepted(const InstallRequest& request, FrontEnd& frontEnd) {
+  const std::string path = request.sourceFolder + "\\license.ini";
   if (!platform::FileExists(path)) return true;
   script::Lines licence = script::SplitLines(platform::ReadTextFile(path));
   if (script::IsScrambled(licence)) script::Unscramble(licence);
-  fReadMe_->button1.SetText("&Accept");
-  fReadMe_->button2.SetVisible(true);
-  const int result = ShowReader(MemoText(licence));
-  fReadMe_->button1.SetText("&OK");
-  fReadMe_->button1.SetEnabled(true);
-  fReadMe_->button2.SetVisible(false);
-  if (result == 1) {
-    platform::WriteTextFile(destination + "\\license.txt", script::JoinLines(licence));
-    return true;
-  }
-  platform::Application::Instance().Terminate();
-  return false;
+  if (!frontEnd.AcceptLicence(MemoText(licence))) return false;
+  platform::WriteTextFile(request.destination + "\\license.txt", script::JoinLines(licence));
+  return true;
 }
 
-void TfCopy::ReadScript() {
-  ini = wizard_.ScriptLines();
-  lists = script::ReadSections(ini);
-  session_.RunProgram = lists.runProgram;
-  if (lists.rebootRequested) session_.RebootRequested = true;
-  regadd = lists.regadd;
-}
-
-bool TfCopy::RunPhases(const std::string& destination, Journal& journal) {
+// False when the user ends the pass before anything is copied.
+bool RunPhases(const InstallRequest& request, const script::Lines& ini, const script::Sections& lists,
+               FrontEnd& frontEnd, shell::TShellLink& link, Journal& journal, InstallOutcome& outcome) {
+  const std::string& destination = request.destination;
   const std::string& title = ini.at(2);
-  const Folders folders{session_.SourceFolder, destination, platform::WindowsFolder()};
+  const Folders folders{request.sourceFolder, destination, platform::WindowsFolder()};
   const FileList fileList = WalkFileList(lists.files, folders.windows, destination);
   // No to a disk too small ends the pass as Decline does, before any change.
-  if (!lists.files.empty() && !EnoughSpace(fileList, folders.source, title, *this)) {
-    platform::Application::Instance().Terminate();
-    return false;
-  }
-  const std::string group = JoinPath(session_.ProgramsFolder, ini.at(1));
+  if (!lists.files.empty() && !EnoughSpace(fileList, folders.source, title, frontEnd)) return false;
+  const std::string group = JoinPath(request.programsFolder, ini.at(1));
   UninstallRecord record = BuildUninstallRecord(title, lists, group, fileList);
-  un = std::move(record.lines);
+  script::Lines un = std::move(record.lines);
   RemoveDriverLines(folders.windows);
   if (!lists.files.empty()) {
-    CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, *this, journal);
-    CreateGroupFolder(session_.ProgramsFolder, ini.at(1));
+    outcome.failedCopies = CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, frontEnd, journal);
+    CreateGroupFolder(request.programsFolder, ini.at(1));
     journal.GroupFolder(group);
     WriteProfileEntries(lists.systemini, journal);
-    Label1.SetText("Generating Icons.");
-    MakeShortcuts(group, destination, lists.exe, shelllink1, un, record.firstShortcut);
+    frontEnd.SetStatus("Generating Icons.");
+    MakeShortcuts(group, destination, lists.exe, link, un, record.firstShortcut);
     // The shortcut lines name the files the shell wrote; the group line ("+") follows them.
     for (std::size_t i = record.firstShortcut; i < un.size() && un.at(i).compare(0, 1, "+") != 0; ++i)
       journal.Shortcut(un.at(i));
   }
   CopyExtra(lists.extraFile, lists.extraFolder, folders, journal);
   SaveUninstallRecord(un, destination);
+  frontEnd.Note("uninstall record: " + InFolder(destination, "unin.ini"));
   if (lists.iniwin.size() >= 2) {
     const std::string pathFile = InFolder(folders.windows, lists.iniwin.at(0));
     journal.File(pathFile, !platform::FileExists(pathFile));
@@ -118,19 +77,42 @@ bool TfCopy::RunPhases(const std::string& destination, Journal& journal) {
   return true;
 }
 
-void TfCopy::ClosingSteps(bool accepted) {
-  // After a Decline (or No to a disk too small) the program is ending: no
-  // further dialog is shown.
-  if (accepted) {
-    const std::string readme = session_.SourceFolder + "\\readme.txt";
-    if (platform::FileExists(readme) && wizard_.ReadmeWanted())
-      ShowReader(MemoText(script::SplitLines(platform::ReadTextFile(readme))));
-    if (!lists.exitMessage.empty())
-      platform::MessageDlg(lists.exitMessage, platform::DialogType::Confirmation, platform::OK);
+}  // namespace
+
+void RunInstallPass(const InstallRequest& request, FrontEnd& frontEnd, shell::TShellLink& link,
+                    InstallOutcome& outcome) {
+  const std::string& destination = request.destination;
+  platform::ForceDirectories(destination);
+  const std::string licence = destination + "\\license.txt";
+  const bool hadLicence = platform::FileExists(licence);
+  bool goOn = LicenceAccepted(request, frontEnd);
+  if (!goOn) outcome.end = PassEnd::Declined;
+  script::Sections lists;
+  if (goOn) {
+    // The pass's own copy of the script, with the chosen Start Menu folder as line 1.
+    script::Lines ini = request.script;
+    ini.erase(1);
+    ini.insert(1, request.group);
+    lists = script::ReadSections(ini);
+    outcome.runProgram = lists.runProgram;
+    outcome.restartWanted = lists.rebootRequested;
+    outcome.lateValue = lists.regadd;
+    Journal journal(destination, ini.at(2));
+    journal.SetNotes(&frontEnd);
+    if (platform::FileExists(licence)) journal.File(licence, !hadLicence);
+    goOn = RunPhases(request, ini, lists, frontEnd, link, journal, outcome);
+    if (!goOn) outcome.end = PassEnd::NoSpace;
   }
-  progress.SetPosition(100);
-  tClose.SetEnabled(true);
-  DeleteFileA((session_.SourceFolder + "\\license.txt").c_str());
+  // After a Decline (or No to a disk too small) the program is ending: no
+  // further message is given.
+  if (goOn) {
+    const std::string readme = request.sourceFolder + "\\readme.txt";
+    if (platform::FileExists(readme) && request.readmeWanted)
+      frontEnd.ShowReadme(MemoText(script::SplitLines(platform::ReadTextFile(readme))));
+    if (!lists.exitMessage.empty()) frontEnd.Tell(lists.exitMessage);
+    outcome.end = PassEnd::Done;
+  }
+  DeleteFileA((request.sourceFolder + "\\license.txt").c_str());
 }
 
 }  // namespace install

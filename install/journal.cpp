@@ -34,18 +34,26 @@ void Journal::Write(const std::string& line) {
 }
 
 void Journal::File(const std::string& path, bool created) {
+  Note("file: " + path + (created ? " (new)" : " (was there)"));
   Write(JournalLine('F', {path, created ? "new" : "existed"}));
 }
 
-void Journal::Shortcut(const std::string& path) { Write(JournalLine('L', {path})); }
+void Journal::Shortcut(const std::string& path) {
+  Note("shortcut: " + path);
+  Write(JournalLine('L', {path}));
+}
 
-void Journal::GroupFolder(const std::string& folder) { Write(JournalLine('G', {folder})); }
+void Journal::GroupFolder(const std::string& folder) {
+  Note("Start Menu folder: " + folder);
+  Write(JournalLine('G', {folder}));
+}
 
 void Journal::Value(const std::string& rootName, const std::string& key, const std::string& name) {
   const auto root = RootKeyIndex(rootName);
   if (!root) return;
   const auto earlier = platform::registry::ReadValue(platform::registry::RootKey(*root), key, name);
   const std::string path = !key.empty() && key[0] == '\\' ? key.substr(1) : key;
+  Note("registry value: " + rootName + "\\" + path + " \"" + name + "\"" + (earlier ? "" : " (new)"));
   if (earlier)
     Write(JournalLine('V', {rootName, path, name, Decimal(earlier->type), HexBytes(earlier->data)}));
   else

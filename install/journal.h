@@ -8,6 +8,15 @@
 
 namespace install {
 
+// The steps of the pass told in words, for a log; nothing is shown.
+class StepNotes {
+ public:
+  virtual void Note(const std::string& text) = 0;
+
+ protected:
+  ~StepNotes() = default;
+};
+
 class Journal {
  public:
   // Appends to destination\unin.jnl, the start line first, from the first
@@ -25,6 +34,11 @@ class Journal {
   void Value(const std::string& rootName, const std::string& key, const std::string& name);
   // Before a profile entry is written: what it held, or that it was absent.
   void Profile(const std::string& file, const std::string& section, const std::string& key);
+  // Each action is also told to `notes` in words, as is `text` by Note.
+  void SetNotes(StepNotes* notes) { notes_ = notes; }
+  void Note(const std::string& text) {
+    if (notes_) notes_->Note(text);
+  }
 
  private:
   Journal() = default;
@@ -32,6 +46,7 @@ class Journal {
   std::string path_;   // until the file is opened
   std::string start_;  // the start line, written first
   platform::FileHandle file_;
+  StepNotes* notes_ = nullptr;
 };
 
 }  // namespace install

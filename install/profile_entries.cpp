@@ -11,6 +11,7 @@ void WriteProfileEntries(const script::Lines& systemini, Journal& journal) {
     const std::string& section = systemini.at(s + 1);
     const std::string& file = systemini.at(s);
     journal.Profile(file, section, key);
+    journal.Note("profile entry: " + file + " [" + section + "] " + key);
     platform::WriteIniString(file, section, key, value);
   }
 }

@@ -8,8 +8,6 @@ struct Session {
   std::string SourceFolder;    // folder of the running program, no trailing backslash
   std::string ProgramsFolder;  // the user's Start Menu programs folder; "" when unknown
   bool InstallStarted = false;  // set once the install pass has begun
-  bool RebootRequested = false;
-  std::string RunProgram;  // relative to the destination folder
 };
 
 }  // namespace install

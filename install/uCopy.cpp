@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "install/ids.h"
+#include "platform/application.h"
 #include "platform/message_dialog.h"
 
 namespace install {
@@ -21,13 +22,12 @@ platform::Form::Style CopyStyle() {
 
 }  // namespace
 
-TfCopy::TfCopy(Session& session, const WizardFields& wizard)
+TfCopy::TfCopy(Session& session)
     : Form("TfCopy", "Installing", CopyStyle()),
       Label1(*this, ids::Label1, "", {8, 8, 329, 16}),
       progress(*this, ids::progress, {8, 30, 329, 20}),
       tClose(*this, 250),
-      session_(session),
-      wizard_(wizard) {
+      session_(session) {
   Label1.SetFont(platform::FontSpec{"MS Sans Serif", 11, true});
   tClose.OnTimer = [this] { tCloseTimer(); };
   // As designed: no hot key, show command or icon number; Update set last.
@@ -42,6 +42,26 @@ void TfCopy::FormCreate() { comReady_ = SUCCEEDED(CoInitialize(nullptr)); }
 
 void TfCopy::FormDestroy() {
   if (comReady_) CoUninitialize();
+}
+
+InstallOutcome TfCopy::Install(const InstallRequest& request) {
+  request_ = &request;
+  outcome_ = InstallOutcome{};
+  ShowModal();
+  request_ = nullptr;
+  return outcome_;
+}
+
+void TfCopy::FormActivate() {
+  // A dialog of the pass that closes activates the window again.
+  if (session_.InstallStarted || !request_) return;
+  session_.InstallStarted = true;
+  RunInstallPass(*request_, *this, shelllink1, outcome_);
+  // After a Decline (or No to a disk too small) the program ends.
+  if (outcome_.end == PassEnd::Declined || outcome_.end == PassEnd::NoSpace)
+    platform::Application::Instance().Terminate();
+  progress.SetPosition(100);
+  tClose.SetEnabled(true);
 }
 
 void TfCopy::tCloseTimer() {
@@ -64,5 +84,16 @@ bool TfCopy::Ask(const std::string& text) {
   return platform::MessageDlg(text, platform::DialogType::Warning, platform::Yes | platform::No) ==
          platform::ResultYes;
 }
+
+bool TfCopy::InsertDisk(const std::string& line) {
+  Tell("Insert the disk with " + line);
+  return true;
+}
+
+void TfCopy::CopyFailed(const std::string& line, unsigned long) { Tell("Error copying " + line); }
+
+bool TfCopy::AcceptLicence(const std::string& text) { return fReadMe_->AskAcceptance(text); }
+
+void TfCopy::ShowReadme(const std::string& text) { fReadMe_->ShowText(text); }
 
 }  // namespace install

@@ -1,24 +1,21 @@
 #pragma once
 #include <string>
 
-#include "install/copy_files.h"
-#include "install/journal.h"
+#include "install/front_end.h"
+#include "install/install_pass.h"
 #include "install/session.h"
-#include "install/wizard_fields.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "reader/uReadMe.h"
-#include "script/lines.h"
-#include "script/sections.h"
 #include "shell/SheLink.h"
 
 namespace install {
 
 // The install window: runs one install pass on its first activation, then
-// closes itself by its timer.
-class TfCopy : public platform::Form, private CopyView {
+// closes itself by its timer. It answers the pass's questions by asking the user.
+class TfCopy : public platform::Form, private FrontEnd {
  public:
-  TfCopy(Session& session, const WizardFields& wizard);
+  explicit TfCopy(Session& session);
   ~TfCopy() override;
   // The reader is made after this window, as the program start orders them.
   void SetReader(reader::TfReadMe* reader) { fReadMe_ = reader; }
@@ -27,8 +24,9 @@ class TfCopy : public platform::Form, private CopyView {
   platform::ProgressBar progress;
   platform::Timer tClose;
   shell::TShellLink shelllink1;
-  // The late value's lines, handed back to the wizard.
-  script::Lines regadd;
+
+  // Shows the window modally while the pass runs; what the pass did.
+  InstallOutcome Install(const InstallRequest& request);
 
  protected:
   void FormActivate() override;
@@ -38,29 +36,23 @@ class TfCopy : public platform::Form, private CopyView {
   void FormDestroy();
   void tCloseTimer();
 
-  // The install pass and its steps, in the order they run.
-  bool LicenceAccepted(const std::string& destination);
-  void ReadScript();
-  // False when the user ends the pass before anything is copied.
-  bool RunPhases(const std::string& destination, Journal& journal);
-  void ClosingSteps(bool accepted);
-  int ShowReader(const std::string& text);
-
-  // What the copy phase shows.
+  // The pass's questions and what it shows.
   void SetStatus(const std::string& text) override;
   void SetProgress(int position) override;
   void Repaint() override;
   void Tell(const std::string& text) override;
   bool Ask(const std::string& text) override;
+  bool InsertDisk(const std::string& line) override;
+  void CopyFailed(const std::string& line, unsigned long error) override;
+  void Note(const std::string&) override {}
+  bool AcceptLicence(const std::string& text) override;
+  void ShowReadme(const std::string& text) override;
 
   Session& session_;
-  const WizardFields& wizard_;
   reader::TfReadMe* fReadMe_ = nullptr;
   bool comReady_ = false;
-
-  script::Lines ini;       // the engine's copy of the script
-  script::Sections lists;  // the sections, read once per pass
-  script::Lines un;        // the uninstall record, then the path file's lines
+  const InstallRequest* request_ = nullptr;
+  InstallOutcome outcome_;
 };
 
 }  // namespace install

@@ -19,4 +19,8 @@ class AppError : public std::exception {
   std::string message_;
 };
 
+// The system's text for an error code, without its line end; "system error N"
+// when it has none.
+std::string SystemErrorText(unsigned long code);
+
 }  // namespace platform

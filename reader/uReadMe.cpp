@@ -30,6 +30,22 @@ TfReadMe::TfReadMe()
   SetCancelButton(&button2);
 }
 
+bool TfReadMe::AskAcceptance(const std::string& text) {
+  button1.SetText("&Accept");
+  button2.SetVisible(true);
+  Memo1.SetText(text);
+  const bool accepted = ShowModal() == 1;
+  button1.SetText("&OK");
+  button1.SetEnabled(true);
+  button2.SetVisible(false);
+  return accepted;
+}
+
+void TfReadMe::ShowText(const std::string& text) {
+  Memo1.SetText(text);
+  ShowModal();
+}
+
 void TfReadMe::FormShow() { button1.Focus(); }
 
 void TfReadMe::Button1Click() {

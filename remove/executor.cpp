@@ -7,6 +7,7 @@
 #include "install/journal_format.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
+#include "platform/error.h"
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/late_bound.h"
@@ -23,17 +24,6 @@ namespace {
 
 constexpr const char* kStartupKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                                         "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices"};
-
-std::string SystemErrorText(DWORD code) {
-  char* text = nullptr;
-  FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message = text ? text : "";
-  if (text) LocalFree(text);
-  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
-    message.pop_back();
-  return message.empty() ? "system error " + install::Decimal(code) : message;
-}
 
 std::string ValueText(const RegValueRef& v) {
   return v.key.root + "\\" + v.key.path + "\\" + (v.name.empty() ? "(default)" : v.name);
@@ -114,7 +104,7 @@ class Remover {
       if (ScheduleDelete(path)) return Report({Result::Scheduled, path, ""});
     }
     SetFileAttributesA(path.c_str(), attributes);
-    Report({Result::Failed, path, SystemErrorText(error)});
+    Report({Result::Failed, path, platform::SystemErrorText(error)});
   }
 
   // Windows NT deletes at the next start what MoveFileEx names; Windows 95
@@ -218,7 +208,7 @@ class Remover {
     if (WritePrivateProfileStringA(step.section.c_str(), step.entry.c_str(), value, step.path.c_str()))
       Report({step.earlierEntry ? Result::Restored : Result::Removed, item, ""});
     else
-      Report({Result::Failed, item, SystemErrorText(GetLastError())});
+      Report({Result::Failed, item, platform::SystemErrorText(GetLastError())});
   }
 
   // Start-up values that start a program in the destination folder, except

@@ -107,7 +107,7 @@ int RunRemoval(const Options& given) {
   // messages show it as the user knows it.
   Options options = given;
   options.folder = platform::LongPathName(given.folder);
-  LogFile log(options.logFile);
+  platform::LogFile log(options.logFile);
   const auto fail = [&](const std::string& text) {
     log.Write("error: " + text);
     if (!options.silent) platform::MessageDlg(text, DialogType::Error, platform::OK);

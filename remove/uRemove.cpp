@@ -20,7 +20,7 @@ platform::Form::Style RemoveStyle() {
 
 void QuietView::Report(const Outcome& outcome) { log_.Write(LogLine(outcome)); }
 
-TfRemove::TfRemove(LogFile& log)
+TfRemove::TfRemove(platform::LogFile& log)
     : Form("TfRemove", "Removing", RemoveStyle()),
       QuietView(log),
       Label1(*this, ids::Label1, "", {8, 8, 329, 16}),

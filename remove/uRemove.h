@@ -2,26 +2,26 @@
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "remove/executor.h"
-#include "remove/log_file.h"
+#include "platform/log_file.h"
 
 namespace uninstall {
 
 // Reports a removal's outcomes to the log; shows nothing.
 class QuietView : public RemovalView {
  public:
-  explicit QuietView(LogFile& log) : log_(log) {}
+  explicit QuietView(platform::LogFile& log) : log_(log) {}
   void Progress(const std::string&, int) override {}
   void Report(const Outcome& outcome) override;
 
  private:
-  LogFile& log_;
+  platform::LogFile& log_;
 };
 
 // The progress window: caption "Removing", a status line and a progress bar.
 // It has no close box: a removal is not stopped half-way by a click.
 class TfRemove : public platform::Form, public QuietView {
  public:
-  explicit TfRemove(LogFile& log);
+  explicit TfRemove(platform::LogFile& log);
   void Progress(const std::string& status, int position) override;
 
   platform::Label Label1;

@@ -1,4 +1,6 @@
-// The install sequence's steps before and after the install window.
+// The install sequence's steps before and after the install pass.
+#include "setup/before_after.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -9,7 +11,9 @@
 #include "platform/message_dialog.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "platform/text_file.h"
 #include "script/sections.h"
+#include "script/unscramble.h"
 #include "setup/uSetup.h"
 
 namespace setup {
@@ -37,7 +41,20 @@ class AttributesChanged {
 
 }  // namespace
 
-void TfSetup::BackupSystemFiles() {
+script::Lines ReadInstallScript(const std::string& sourceFolder) {
+  script::Lines ini = script::SplitLines(platform::ReadTextFile(sourceFolder + "\\setup.ini"));
+  // An empty line 0 has no scramble mark: the script is read as clear text.
+  if (script::IsScrambled(ini)) script::Unscramble(ini);
+  return ini;
+}
+
+std::string ProgramsFolder() {
+  return platform::registry::ReadString(
+      HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs");
+}
+
+std::vector<std::string> BackupSystemFiles() {
+  std::vector<std::string> made;
   const std::string windows = platform::WindowsFolder();
   for (const SystemFileBackup& row : kSystemFileBackups) {
     const std::string backup = windows + "\\" + row.backup;
@@ -45,41 +62,45 @@ void TfSetup::BackupSystemFiles() {
     if (platform::FileExists(backup)) continue;
     std::optional<AttributesChanged> archiveOnly;
     if (row.hidden) archiveOnly.emplace(row.file, FILE_ATTRIBUTE_ARCHIVE);
-    CopyFileA(row.file, backup.c_str(), FALSE);  // a failed copy is passed over
+    // A failed copy is passed over.
+    if (CopyFileA(row.file, backup.c_str(), FALSE)) made.push_back(backup);
   }
+  return made;
 }
 
-bool TfSetup::RunningCopyCheck() {
+std::string RunningProduct(const script::Lines& ini) {
   const std::string title = script::FindWindowTitle(ini);
-  if (title.empty() || !FindWindowA(nullptr, title.c_str())) return true;
-  platform::MessageDlg("Please close " + title + " before re-installing.",
-                       platform::DialogType::Confirmation, platform::OK);
-  return false;
+  return !title.empty() && FindWindowA(nullptr, title.c_str()) ? title : "";
 }
 
-void TfSetup::WriteLateValue() {
-  if (fCopy_->regadd.empty()) return;
-  const std::string value = install::InFolder(d.Text(), fCopy_->regadd.at(2));
-  platform::registry::WriteString(HKEY_LOCAL_MACHINE, fCopy_->regadd.at(0), fCopy_->regadd.at(1), value,
-                                  false);
+std::string RunningCopyText(const std::string& title) { return "Please close " + title + " before re-installing."; }
+
+void WriteLateValue(const std::string& destination, const script::Lines& lateValue) {
+  if (lateValue.empty()) return;
+  const std::string value = install::InFolder(destination, lateValue.at(2));
+  platform::registry::WriteString(HKEY_LOCAL_MACHINE, lateValue.at(0), lateValue.at(1), value, false);
 }
 
-void TfSetup::FinishingQuestion() {
+void StartRunProgram(const std::string& destination, const std::string& runProgram) {
+  // The line may carry arguments after the program name, unless it names a
+  // program file as a whole.
+  const bool whole = platform::FileExists(destination + "\\" + runProgram);
+  platform::StartProgram(install::RunCommand(destination, runProgram, whole));
+}
+
+void TfSetup::FinishingQuestion(const install::InstallOutcome& outcome) {
   using platform::DialogType;
-  if (session_.RebootRequested) {
+  if (outcome.restartWanted) {
     if (platform::MessageDlg("Would you like to Reboot now?", DialogType::Warning,
                              platform::Yes | platform::No) == platform::ResultYes)
       platform::RequestRestart();
     return;
   }
-  if (session_.RunProgram.empty()) return;
+  if (outcome.runProgram.empty()) return;
   if (platform::MessageDlg("Would you like to run " + Label4.Text() + " now?", DialogType::Warning,
                            platform::Yes | platform::No) != platform::ResultYes)
     return;
-  // The line may carry arguments after the program name, unless it names a
-  // program file as a whole.
-  const bool whole = platform::FileExists(d.Text() + "\\" + session_.RunProgram);
-  platform::StartProgram(install::RunCommand(d.Text(), session_.RunProgram, whole));
+  StartRunProgram(d.Text(), outcome.runProgram);
 }
 
 }  // namespace setup

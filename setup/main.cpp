@@ -3,20 +3,33 @@
 #include "install/session.h"
 #include "install/uCopy.h"
 #include "platform/application.h"
+#include "platform/message_dialog.h"
 #include "platform/path_chars.h"
 #include "reader/uReadMe.h"
+#include "setup/command_line.h"
 #include "setup/uSetup.h"
+#include "setup/unattended.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   // A drive without its disk is met by the program's own prompt for the
   // disk; the system's box would come before it.
   SetErrorMode(SEM_FAILCRITICALERRORS);
   platform::SetLeadByteTest([](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
   platform::Application app;
+  const setup::Options options = setup::ParseCommandLine(arguments ? arguments : "");
+  if (options.usageError) {
+    if (!options.silent) platform::MessageDlg(setup::kUsage, platform::DialogType::Error, platform::OK);
+    return setup::kUsageError;
+  }
+  if (options.help) {
+    platform::MessageDlg(setup::kUsage, platform::DialogType::Information, platform::OK);
+    return setup::kInstalled;
+  }
+  if (options.silent) return setup::RunUnattended(options);
   install::Session session;
   // Made in this order; the first is the main window and the only one shown.
   setup::TfSetup fSetup(session);
-  install::TfCopy fCopy(session, fSetup);
+  install::TfCopy fCopy(session);
   reader::TfReadMe fReadMe;
   fSetup.SetInstallWindow(&fCopy);
   fCopy.SetReader(&fReadMe);

@@ -4,10 +4,8 @@
 #include "platform/files.h"
 #include "platform/message_dialog.h"
 #include "platform/path_chars.h"
-#include "platform/registry.h"
-#include "platform/text_file.h"
-#include "script/unscramble.h"
 #include "script/version.h"
+#include "setup/before_after.h"
 #include "setup/ids.h"
 
 namespace setup {
@@ -25,11 +23,6 @@ platform::Form::Style WizardStyle() {
   s.clientWidth = 640;
   s.clientHeight = 480;
   return s;
-}
-
-std::string ReadShellFolder(const std::string& name) {
-  return platform::registry::ReadString(
-      HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
 }
 
 }  // namespace
@@ -125,10 +118,8 @@ void TfSetup::FormActivate() {
   if (session_.InstallStarted || startedUp_) return;
   startedUp_ = true;
 
-  session_.ProgramsFolder = ReadShellFolder("Programs");
-  ini = script::SplitLines(platform::ReadTextFile(session_.SourceFolder + "\\setup.ini"));
-  // An empty line 0 has no scramble mark: the script is read as clear text.
-  if (script::IsScrambled(ini)) script::Unscramble(ini);
+  session_.ProgramsFolder = ProgramsFolder();
+  ini = ReadInstallScript(session_.SourceFolder);
   // A scan that fails on the script's last line leaves the label at the
   // version it had found before.
   std::string version;
@@ -189,9 +180,11 @@ void TfSetup::Button2Click() {
 
 void TfSetup::InstallSequence() {
   BackupSystemFiles();
-  fCopy_->regadd.clear();
-  session_.RebootRequested = false;
-  if (!RunningCopyCheck()) return;
+  const std::string running = RunningProduct(ini);
+  if (!running.empty()) {
+    platform::MessageDlg(RunningCopyText(running), platform::DialogType::Confirmation, platform::OK);
+    return;
+  }
   if (smenu.Text().empty()) {
     platform::MessageDlg("Please enter a Start Menu Folder", platform::DialogType::Warning,
                          platform::OK);
@@ -203,15 +196,15 @@ void TfSetup::InstallSequence() {
                          platform::OK);
     return;
   }
-  ini.erase(1);
-  ini.insert(1, smenu.Text());
   Panel1.SetVisible(false);
   const std::string destination = d.Text();
   if (platform::WithoutTrailingBackslash(destination) != destination)
     d.SetText(platform::WithoutTrailingBackslash(destination));
-  fCopy_->ShowModal();
-  WriteLateValue();
-  FinishingQuestion();
+  install::InstallRequest request{session_.SourceFolder, session_.ProgramsFolder, d.Text(), smenu.Text(),
+                                  txtread.Checked(), ini};
+  const install::InstallOutcome outcome = fCopy_->Install(request);
+  WriteLateValue(d.Text(), outcome.lateValue);
+  FinishingQuestion(outcome);
   Close();
 }
 

@@ -4,7 +4,6 @@
 
 #include "install/session.h"
 #include "install/uCopy.h"
-#include "install/wizard_fields.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/glyph_button.h"
@@ -16,15 +15,10 @@ namespace setup {
 // The wizard: the program's main window. It reads the script at its first
 // activation, asks for the destination, the Start Menu folder and the README,
 // and runs the install sequence behind Install.
-class TfSetup : public platform::Form, public install::WizardFields {
+class TfSetup : public platform::Form {
  public:
   explicit TfSetup(install::Session& session);
   void SetInstallWindow(install::TfCopy* copy) { fCopy_ = copy; }
-
-  // What the install window reads.
-  const script::Lines& ScriptLines() const override { return ini; }
-  std::string Destination() const override { return d.Text(); }
-  bool ReadmeWanted() const override { return txtread.Checked(); }
 
  protected:
   void FormActivate() override;
@@ -37,11 +31,7 @@ class TfSetup : public platform::Form, public install::WizardFields {
   void Button2Click();
   void Button3Click();
   void InstallSequence();
-  // Before and after the install window.
-  void BackupSystemFiles();
-  bool RunningCopyCheck();
-  void WriteLateValue();
-  void FinishingQuestion();
+  void FinishingQuestion(const install::InstallOutcome& outcome);
 
   platform::Panel& PageOf(Page page);
   Page ActivePage() const;

@@ -60,6 +60,31 @@ std::string ReadFile(const std::string& path) {
   return bytes;
 }
 
+SilentRun RunSilently(const std::string& program, const std::string& arguments, const std::string& workingFolder,
+                      DWORD timeoutMilliseconds) {
+  SilentRun run;
+  std::string line = "\"" + program + "\" " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(), &startup,
+                      &info))
+    throw std::runtime_error("cannot start " + program);
+  // Looked at often enough to catch a box or page that stays up; a window
+  // that flashes for less than a poll could slip through.
+  const DWORD started = GetTickCount();
+  while (WaitForSingleObject(info.hProcess, 2) == WAIT_TIMEOUT) {
+    if (!TopLevelWindows(info.dwProcessId).empty()) run.windowShown = true;
+    if (GetTickCount() - started > timeoutMilliseconds) break;
+  }
+  run.ended = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
+  if (!run.ended) TerminateProcess(info.hProcess, 1);
+  GetExitCodeProcess(info.hProcess, &run.exitCode);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return run;
+}
+
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::string> FileNames(const std::string& folder) {

@@ -39,6 +39,17 @@ class SetupRun {
   PROCESS_INFORMATION info_{};
 };
 
+// One unattended run: the program started with its arguments and watched
+// until it ends.
+struct SilentRun {
+  bool ended = false;       // false: still running after the time-out (then killed)
+  DWORD exitCode = 0;
+  bool windowShown = false;  // a window of the process became visible
+};
+// Runs the program (a full path) with the arguments in `workingFolder`.
+SilentRun RunSilently(const std::string& program, const std::string& arguments, const std::string& workingFolder,
+                      DWORD timeoutMilliseconds = 30000);
+
 // Writes a whole file; creates missing folders.
 void WriteFile(const std::string& path, const std::string& bytes);
 // A whole file, or "" when it cannot be read.

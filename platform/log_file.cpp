@@ -1,6 +1,6 @@
-#include "remove/log_file.h"
+#include "platform/log_file.h"
 
-namespace uninstall {
+namespace platform {
 
 LogFile::LogFile(const std::string& path) {
   if (!path.empty())
@@ -15,4 +15,4 @@ void LogFile::Write(const std::string& line) {
   WriteFile(file_.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-}  // namespace uninstall
+}  // namespace platform

@@ -1,0 +1,216 @@
+// setup.exe /S: the install answered from the command line, with no window
+// shown, a log and an exit code.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "demo/layout.h"
+#include "demo/walk.h"
+#include "driver.h"
+#include "raw_link.h"
+#include "registry_values.h"
+#include "remove_run.h"
+#include "script/lines.h"
+#include "setup_run.h"
+#include "snapshot.h"
+
+namespace {
+
+using namespace driver;
+
+constexpr char kDist[] = "C:\\dist\\marrowgate";
+constexpr char kDest[] = "C:\\Program Files\\Marrowgate";
+constexpr char kLog[] = "C:\\silent.log";
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Every file below a folder with its bytes; shortcuts by what they hold (their
+// files carry the times of their targets).
+void AddContents(const std::string& folder, std::map<std::string, std::string>& into) {
+  for (const std::string& name : FileNames(folder)) {
+    const std::string path = folder + "\\" + name;
+    if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+      AddContents(path, into);
+    } else if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lnk") == 0) {
+      testing_support::RawLink link;
+      testing_support::ReadRawLink(path, link);
+      into[path] = link.target + "|" + link.arguments + "|" + link.workingDir + "|" + link.description + "|" +
+                   std::to_string(link.hotKey) + "|" + std::to_string(link.showCmd);
+    } else {
+      into[path] = ReadFile(path);
+    }
+  }
+}
+
+// What an install of the sample leaves, to compare two installs.
+struct Installed {
+  std::map<std::string, std::string> files;
+  Snapshot registry;
+};
+
+Installed WhatIsInstalled() {
+  Installed now;
+  AddContents(kDest, now.files);
+  AddContents(ProgramsFolder() + "\\Marrowgate", now.files);
+  for (const char* file : {"C:\\windows\\twremove.exe", "C:\\windows\\system\\qzmnd.386", "C:\\windows\\marrowgt.ini",
+                           "C:\\windows\\system.ini", "C:\\windows\\marrow.ini",
+                           "C:\\Program Files\\Common Files\\tarnwick.txt"})
+    now.files[file] = ReadFile(file);
+  now.registry = TakeSnapshot({}, {{HKEY_LOCAL_MACHINE, "HKLM", "Software"},
+                                   {HKEY_CURRENT_USER, "HKCU", "Software"},
+                                   {HKEY_CLASSES_ROOT, "HKCR", ""}},
+                              {"\\wine", "\\wow6432node", "\\clsid", "\\interface", "\\typelib", "software\\classes",
+                               "explorer", "\\microsoft\\windows nt"});
+  return now;
+}
+
+std::string Setup() { return std::string(kDist) + "\\setup.exe"; }
+
+SilentRun Silent(const std::string& arguments) {
+  const SilentRun run = RunSilently(Setup(), arguments, kDist);
+  EXPECT_TRUE(run.ended);
+  EXPECT_FALSE(run.windowShown) << arguments;
+  return run;
+}
+
+class SilentInstall : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kDist)); }
+};
+
+TEST_F(SilentInstall, LeavesWhatTheWizardInstallLeaves) {
+  {
+    SetupRun run("marrowgate");
+    run.Start();
+    ASSERT_NO_THROW(demo::WalkThrough(run, "&No"));
+  }
+  const Installed wizard = WhatIsInstalled();
+  ASSERT_FALSE(wizard.files.at(std::string(kDest) + "\\unin.jnl").empty());
+  ASSERT_FALSE(wizard.files.at(std::string(kDest) + "\\unin.ini").empty());
+  // Back to the state before: the removal undoes the install, and what no
+  // removal takes back (the removal program itself) goes by hand.
+  const RemoveRun removal = RunRemoval(
+      RegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate", "UninstallString")
+          .value_or(""));
+  ASSERT_TRUE(removal.ended);
+  ASSERT_EQ(removal.exitCode, 0u) << removal.final;
+  DeleteFileA("C:\\windows\\twremove.exe");
+
+  const SilentRun run = Silent("/s /acceptlicense /readme /LOG=" + std::string(kLog));
+  EXPECT_EQ(run.exitCode, 0u) << ReadFile(kLog);
+  const Installed silent = WhatIsInstalled();
+  for (const auto& [path, bytes] : wizard.files) EXPECT_EQ(silent.files.at(path), bytes) << path;
+  EXPECT_EQ(silent.files.size(), wizard.files.size());
+  for (const std::string& difference : Differences(wizard.registry, silent.registry))
+    ADD_FAILURE() << difference;
+
+  // The log tells each step and each answer.
+  const std::string log = ReadFile(kLog);
+  for (const char* line : {"question: licence agreement answer: Accept (/ACCEPTLICENSE)",
+                           "file: C:\\Program Files\\Marrowgate\\marrow.exe (new)", "shortcut: ",
+                           "registry value: HKEY_LOCAL_MACHINE\\", "profile entry: ", "README: wanted, not shown",
+                           "message: Marrowgate Desktop 2.1 is installed.",
+                           "question: Would you like to run Marrowgate Desktop 2.1 now? answer: No", "installed\r\n"})
+    EXPECT_TRUE(Contains(log, line)) << line << "\n" << log;
+}
+
+// --- Small scripts: each exit code ---
+
+// A title and app.txt, and `missing` when given: a file the distribution lacks.
+std::string Script(std::initializer_list<std::string> sections, const char* missing = nullptr) {
+  script::Lines lines{"\\Tools", "Acme", "Acme Tools", ":files", "-install", "app.txt"};
+  if (missing) lines.add(missing);
+  lines.add(":");
+  for (const std::string& line : sections) lines.add(line);
+  return script::JoinLines(lines);
+}
+
+// A top-level window with the product's title, as its running copy would show.
+struct ProductWindow {
+  explicit ProductWindow(const char* title)
+      : window(CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr)) {}
+  ~ProductWindow() {
+    if (window) DestroyWindow(window);
+  }
+  ProductWindow(const ProductWindow&) = delete;
+  ProductWindow& operator=(const ProductWindow&) = delete;
+  HWND window;
+};
+
+struct ExitCase {
+  const char* name;
+  std::string script;
+  std::string arguments;  // after "/S /LOG=..."
+  DWORD exitCode;
+  bool installed;         // app.txt in the destination
+  const char* logLine;
+};
+
+TEST(SilentExitCodes, EachCodeFromTheScriptOrSituationThatCausesIt) {
+  constexpr char kRestartLog[] = "C:\\restart.log";
+  SetEnvironmentVariableA("SETUP_RESTART_LOG", kRestartLog);
+  const ProductWindow product("Acme Tools Main");
+  ASSERT_TRUE(product.window);
+  const std::string longDest = "C:\\Program Files\\A folder with blanks in its name\\and a second level of it";
+  const ExitCase cases[] = {
+      {"installed", Script({}), "/GROUP=\"Acme Group\" /D=" + longDest + "\\", 0, true, "installed\r\n"},
+      {"licence", Script({}), "/D=C:\\Acme", 1, false, "answer: Decline (no /ACCEPTLICENSE)"},
+      {"failedcopy", Script({}, "gone.txt"), "/D=C:\\Acme", 3, true, "error: Error copying gone.txt: "},
+      {"error", Script({":regadd", "Software\\Acme"}), "/D=C:\\Acme", 4, false, "error: List index out of bounds"},
+      {"running", Script({":window", "Acme Tools Main"}), "/D=C:\\Acme", 5, false,
+       "error: Please close Acme Tools Main before re-installing."},
+      {"restart", Script({":reboot"}), "/D=C:\\Acme", 3010, true, "Reboot now? answer: No"},
+      {"restarted", Script({":reboot"}), "/RESTART /D=C:\\Acme", 0, true, "Reboot now? answer: Yes (/RESTART)"},
+  };
+  for (const ExitCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetupRun dist(std::string("silent_") + c.name);
+    dist.AddFile("setup.ini", c.script);
+    dist.AddFile("app.txt", "application");
+    if (std::string(c.name) == "licence") dist.AddFile("license.ini", "Terms\r\n");
+    const std::string dest = Contains(c.arguments, longDest) ? longDest : "C:\\Acme";
+    DeleteFileA((dest + "\\app.txt").c_str());
+    const std::string log = "C:\\" + std::string(c.name) + ".log";
+    const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", "/S /LOG=" + log + " " + c.arguments, dist.Folder());
+    EXPECT_TRUE(run.ended);
+    EXPECT_FALSE(run.windowShown);
+    EXPECT_EQ(run.exitCode, c.exitCode) << ReadFile(log);
+    EXPECT_EQ(ReadFile(dest + "\\app.txt") == "application", c.installed) << ReadFile(log);
+    EXPECT_TRUE(Contains(ReadFile(log), c.logLine)) << ReadFile(log);
+  }
+  // The failed copy names the system's reason, not only the file.
+  const std::string failed = ReadFile("C:\\failedcopy.log");
+  const std::size_t at = failed.find("Error copying gone.txt: ");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_NE(failed.compare(at + 24, 2, "\r\n"), 0) << failed;
+  EXPECT_TRUE(Exists(ProgramsFolder() + "\\Acme Group"));
+  EXPECT_EQ(ReadFile(kRestartLog), "ExitWindowsEx EWX_REBOOT\r\n");
+}
+
+TEST(SilentUsage, AUsageErrorDoesNothingAtAll) {
+  SetupRun dist("silent_usage");
+  dist.AddFile("setup.ini", Script({}));
+  dist.AddFile("app.txt", "application");
+  const auto prefix = [] {
+    return TakeSnapshot({"C:\\Program Files", "C:\\users", "C:\\windows", "C:\\"},
+                        {{HKEY_LOCAL_MACHINE, "HKLM", "Software"}, {HKEY_CURRENT_USER, "HKCU", "Software"}},
+                        {"\\temp", "\\system32", "\\syswow64", "\\winsxs", "\\microsoft.net", "\\mono",
+                         "\\gecko", "\\fonts", "\\wine", "\\wow6432node", "\\dist"});
+  };
+  const Snapshot before = prefix();
+  for (const char* bad : {"/S /LOG=C:\\usage.log /BOGUS /D=C:\\Acme", "/S /LOG=C:\\usage.log /D=relative",
+                          "/S /LOG=C:\\usage.log /GROUP= /D=C:\\Acme"}) {
+    const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", bad, dist.Folder());
+    EXPECT_TRUE(run.ended) << bad;
+    EXPECT_FALSE(run.windowShown) << bad;
+    EXPECT_EQ(run.exitCode, 2u) << bad;
+  }
+  for (const std::string& difference : Differences(before, prefix())) ADD_FAILURE() << difference;
+  EXPECT_FALSE(Exists("C:\\usage.log"));
+  // Without /S the usage shows in a box; the watch over the windows sees it.
+  const SilentRun help = RunSilently(dist.Folder() + "\\setup.exe", "/?", dist.Folder(), 3000);
+  EXPECT_TRUE(help.windowShown);
+}
+
+}  // namespace
