@@ -133,6 +133,14 @@ void Exceptions() {
   CHECK(badAlloc);
 }
 
+// 64-bit division, which the 32-bit processor leaves to the runtime.
+void Division() {
+  volatile unsigned long long big = 0x123456789ABCDEF0ull, divisor = 0x12345;
+  CHECK(big / divisor == 0x100005b00205ull && big % divisor == 0xa497);
+  volatile long long negative = -0x123456789ABCDEFll, by = 0x1234567;
+  CHECK(negative / by == -4294967417ll && negative % by == -64);
+}
+
 void Library() {
   std::string s;
   for (int i = 0; i < 20000; ++i) s += "abcde";
@@ -152,6 +160,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   CHECK(Counted() == 1 && Counted() == 1 && calls == 1);
   Memory();
   Exceptions();
+  Division();
   Library();
   return failures;
 }
