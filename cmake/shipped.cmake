@@ -34,5 +34,8 @@ function(shipped_program target)
     target_link_options(${target} PRIVATE -Wl,-Map,${CMAKE_BINARY_DIR}/${target}.map)
     add_dependencies(${target} runtime runtime_frames)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/runtime/libruntime.a)
+  else()
+    # Our runtime has the plain terminate handler; MinGW's would bring its demangler.
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/runtime/verbose_terminate.cpp)
   endif()
 endfunction()
