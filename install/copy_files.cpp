@@ -46,6 +46,14 @@ Copied InstallFile(const std::string& source, const std::string& target, const K
   return platform::FinishReplace(temporary, target) ? Copied::OverEarlier : Copied::Failed;
 }
 
+// A copy that failed wrote nothing of the install's: an earlier file may stand there.
+void Note(Journal& journal, const std::string& target, Copied copied) {
+  if (copied == Copied::Failed)
+    journal.FileFailed(target);
+  else
+    journal.File(target, copied == Copied::New);
+}
+
 }  // namespace
 
 bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view) {
@@ -79,8 +87,7 @@ std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::L
       view.CopyFailed(step.line, GetLastError());
       ++failed;
     }
-    // The journal notes a failed copy too: an earlier file may stand there.
-    if (IsJournaled(ExtractFileName(step.target))) journal.File(step.target, copied == Copied::New);
+    if (IsJournaled(ExtractFileName(step.target))) Note(journal, step.target, copied);
     else if (copied != Copied::Failed) view.Note("file: " + step.target);
   }
   return failed;
@@ -92,7 +99,7 @@ void CopyExtra(const std::string& extraFile, const std::string& extraFolder, con
   const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
   const std::string target = folder + "\\" + extraFile;
-  journal.File(target, InstallFile(InFolder(folders.source, extraFile), target, nullptr) == Copied::New);
+  Note(journal, target, InstallFile(InFolder(folders.source, extraFile), target, nullptr));
 }
 
 }  // namespace install

@@ -1,32 +1,57 @@
 #include "install/journal.h"
 
 #include "install/journal_format.h"
+#include "install/journal_seal.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/text_file.h"
 
 namespace install {
 
 Journal::Journal(const std::string& destination, const std::string& title)
-    : path_(InFolder(destination, kJournalName)), start_(JournalLine('S', {title, destination})) {}
+    : folder_(destination), path_(InFolder(destination, kJournalName)), start_(JournalLine('S', {title, destination})) {}
+
+Journal::~Journal() {
+  if (!file_) return;
+  file_.reset();
+  try {
+    StoreJournalDigest(folder_, platform::ReadTextFile(InFolder(folder_, kJournalName)));
+  } catch (const std::exception&) {
+    // A journal that cannot be read back has no digest: the removal then
+    // puts nothing back from it.
+  }
+}
 
 Journal& Journal::None() {
   static Journal none;
   return none;
 }
 
-void Journal::Write(const std::string& line) {
-  // The file is made with the first action, so a pass that ends before any
-  // change (No to a disk too small) leaves none.
-  if (!path_.empty() && !file_) {
-    file_.reset(CreateFileA(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    path_.clear();  // one try: a journal that cannot be opened stops no install
-    if (!file_) return;
-    SetFilePointer(file_.get(), 0, nullptr, FILE_END);
-    Write(start_);
+// The file is made with the first action, so a pass that ends before any
+// change (No to a disk too small) leaves none.
+void Journal::Open() {
+  file_.reset(CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  path_.clear();  // one try: a journal that cannot be opened stops no install
+  if (!file_) return;
+  // An install that stopped mid-line left it without its CR LF: this pass
+  // starts on a line of its own and marks the one before as cut short.
+  const DWORD size = GetFileSize(file_.get(), nullptr);
+  char last[2] = {};
+  DWORD read = 0;
+  if (size >= 2 && size != INVALID_FILE_SIZE) {
+    SetFilePointer(file_.get(), -2, nullptr, FILE_END);
+    ReadFile(file_.get(), last, 2, &read, nullptr);
   }
+  SetFilePointer(file_.get(), 0, nullptr, FILE_END);
+  if (size > 0 && !(read == 2 && last[0] == '\r' && last[1] == '\n')) Write("\r\n" + JournalLine('C', {}));
+  Write(start_);
+}
+
+void Journal::Write(const std::string& line) {
+  if (!path_.empty() && !file_) Open();
   if (!file_) return;
   DWORD written = 0;
   // One write per line: a line is in the file once the call returns.
@@ -36,6 +61,11 @@ void Journal::Write(const std::string& line) {
 void Journal::File(const std::string& path, bool created) {
   Note("file: " + path + (created ? " (new)" : " (was there)"));
   Write(JournalLine('F', {path, created ? "new" : "existed"}));
+}
+
+void Journal::FileFailed(const std::string& path) {
+  Note("file: " + path + " (not copied)");
+  Write(JournalLine('F', {path, "failed"}));
 }
 
 void Journal::Shortcut(const std::string& path) {

@@ -23,11 +23,17 @@ class Journal {
   // action on. A journal that cannot be opened writes nothing and stops no
   // install.
   Journal(const std::string& destination, const std::string& title);
+  // Records the digest of the journal as the pass leaves it, when it wrote.
+  ~Journal();
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
   // A journal that writes nothing, for a phase run on its own.
   static Journal& None();
 
   // A file the pass wrote: whether it was made new or was there before.
   void File(const std::string& path, bool created);
+  // A file whose copy failed: nothing of the install's stands there.
+  void FileFailed(const std::string& path);
   void Shortcut(const std::string& path);
   void GroupFolder(const std::string& folder);
   // Before a registry value is set: what it held, or that it was absent.
@@ -43,6 +49,8 @@ class Journal {
  private:
   Journal() = default;
   void Write(const std::string& line);
+  void Open();
+  std::string folder_;
   std::string path_;   // until the file is opened
   std::string start_;  // the start line, written first
   platform::FileHandle file_;

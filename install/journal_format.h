@@ -7,15 +7,19 @@
 //
 //   S  title  destination                    an install pass began
 //   F  path   new|existed                    a file written by the pass
+//   F  path   failed                         a file whose copy failed
 //   L  path                                  a shortcut made
 //   G  folder                                the Start Menu folder made
 //   V  root  key  name  -                    a registry value set that did not exist
 //   V  root  key  name  type  hex            ... that held this type and data before
 //   P  file  section  key  -                 a profile entry written that did not exist
 //   P  file  section  key  =value            ... that held this value before
+//   C                                        the line before was cut short by a stopped install
 //
 // When one folder is installed into again, the journal grows: the first line
-// about a thing tells how it was before the first install.
+// about a thing tells how it was before the first install. Each pass belongs
+// to the product its start line names; products that share a folder are
+// told apart by it. After each pass its digest is recorded (journal_seal.h).
 #include <optional>
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 # native sanitizer build.
 add_library(engine_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/data_codes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/digest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/driver_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_rules.cpp

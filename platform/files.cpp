@@ -131,6 +131,14 @@ std::optional<std::uint64_t> FreeDiskSpace(const std::string& root) {
   return std::uint64_t{sectorsPerCluster} * bytesPerSector * freeClusters;
 }
 
+std::string LongName(const std::string& path) {
+  // A wildcard would find some other file.
+  if (path.find_first_of("*?") != std::string::npos) return "";
+  WIN32_FIND_DATAA found;
+  const FindHandle search(FindFirstFileA(path.c_str(), &found));
+  return search ? found.cFileName : "";
+}
+
 std::string LongPathName(const std::string& path) {
   std::size_t done = path.size() >= 3 && path[1] == ':' && path[2] == '\\' ? 3 : 0;
   if (done == 0) return path;
@@ -139,12 +147,9 @@ std::string LongPathName(const std::string& path) {
     std::size_t end = path.find('\\', done);
     if (end == std::string::npos) end = path.size();
     const std::string part = path.substr(done, end - done);
-    // A wildcard would find some other file.
-    if (part.empty() || part.find_first_of("*?") != std::string::npos) return path;
-    WIN32_FIND_DATAA found;
-    const FindHandle search(FindFirstFileA((result + part).c_str(), &found));
-    if (!search) return path;
-    result += found.cFileName;
+    const std::string name = part.empty() ? "" : LongName(result + part);
+    if (name.empty()) return path;
+    result += name;
     if (end < path.size()) result += '\\';
     done = end + 1;
   }

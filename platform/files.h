@@ -28,6 +28,10 @@ std::optional<std::uint64_t> FileSize(const std::string& path);
 // "\\server\share\"); nothing when the system cannot tell.
 std::optional<std::uint64_t> FreeDiskSpace(const std::string& root);
 
+// The long name of the last part of an existing path, as the system lists
+// it; "" when there is none.
+std::string LongName(const std::string& path);
+
 // The long form of an existing full path ("C:\\..."), found one part at a
 // time, as Windows 95 has no GetLongPathName; the path as given when a part
 // is not found.

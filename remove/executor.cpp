@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "install/journal_format.h"
+#include "install/journal_seal.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
 #include "platform/error.h"
@@ -42,6 +45,8 @@ class Remover {
         Report({Result::Kept, ItemOf(step), step.keep});
       else if (step.shared && !removeShared_)
         Report({Result::Kept, step.path, "it may be used by other programs"});
+      else if (!step.path.empty() && BehindLink(step.path))
+        Report({Result::Kept, step.path, "it lies behind a link"});
       else
         Do(step);
     }
@@ -68,15 +73,43 @@ class Remover {
       case Action::GroupFolder: return RemoveFolder(step.path, true);
       case Action::File: return RemoveFile(step.path, true);
       case Action::PruneFolders: return PruneFolders();
-      case Action::Value: return step.earlierType ? RestoreValue(step) : RemoveValue(step.value);
+      case Action::Value:
+        if (step.earlierType) return RestoreValue(step);
+        return step.startup ? RemoveStartupValue(step.value) : RemoveValue(step.value);
       case Action::Key: return RemoveKey(step.key);
       case Action::Profile: return RestoreProfile(step);
       case Action::StartupValues: return RemoveStartupValues();
       case Action::RecordFiles:
         RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
-        return RemoveFile(install::InFolder(rules_.Destination(), install::kJournalName), false);
+        return SettleJournal();
       case Action::Destination: return RemoveDestination();
     }
+  }
+
+  // A junction or a symbolic link is never gone through: the removal would
+  // reach into the place it points at, or walk in a circle.
+  bool IsLink(const std::string& path) {
+    const auto known = links_.find(path);
+    if (known != links_.end()) return known->second;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool link = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    links_.emplace(path, link);
+    return link;
+  }
+
+  // Whether a folder between the item and the folder it belongs to (the
+  // destination or a Programs folder) is a link.
+  bool BehindLink(const std::string& path) {
+    const std::string top = rules_.ScopeFolder(path);
+    if (top.empty()) return false;
+    for (std::string folder = Parent(path); rules_.Inside(folder, top); folder = Parent(folder))
+      if (IsLink(folder)) return true;
+    return false;
+  }
+
+  static std::string Parent(const std::string& path) {
+    const std::size_t cut = path.find_last_of('\\');
+    return cut == std::string::npos ? "" : path.substr(0, cut);
   }
 
   void RemoveShortcut(const std::string& path) {
@@ -142,7 +175,7 @@ class Remover {
     std::vector<std::string> folders;
     for (std::string folder : emptied_) {
       while (!folder.empty() && folder.back() == '\\') folder.pop_back();
-      while (rules_.MayPruneFolder(folder)) {
+      while (rules_.MayPruneFolder(folder) && !IsLink(folder)) {
         folders.push_back(folder);
         folder = install::ExtractFilePath(folder);
         if (!folder.empty()) folder.pop_back();
@@ -174,6 +207,15 @@ class Remover {
     if (!registry::DeleteValue(root, value.key.path, value.name)) return Report({Result::Gone, item, ""});
     Report({Result::Removed, item, ""});
     PruneKey(root, value.key);
+  }
+
+  // A start-up value goes only while it starts a program of this product.
+  void RemoveStartupValue(const RegValueRef& value) {
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(value.key.root));
+    const auto data = registry::ReadValue(root, value.key.path, value.name);
+    if (data && (data->type == REG_SZ || data->type == REG_EXPAND_SZ) && !rules_.CommandInDestination(data->data.c_str()))
+      return Report({Result::Kept, ValueText(value), "it starts a program outside " + rules_.Destination()});
+    RemoveValue(value);
   }
 
   void RestoreValue(const Step& step) {
@@ -232,13 +274,43 @@ class Remover {
     return false;
   }
 
+  // The journal goes with its product; another product's part of it stays,
+  // with its digest where the journal was trusted.
+  void SettleJournal() {
+    if (!plan_.journalRest) return;
+    const std::string& folder = rules_.Destination();
+    const std::string path = install::InFolder(folder, install::kJournalName);
+    if (plan_.journalRest->empty()) {
+      RemoveFile(path, false);
+      if (!platform::FileExists(path)) install::ForgetJournalDigest(folder);
+      return;
+    }
+    try {
+      platform::WriteTextFile(path, *plan_.journalRest);
+      if (plan_.journalTrusted) install::StoreJournalDigest(folder, *plan_.journalRest);
+      Report({Result::Kept, path, "it holds the journal of " + OtherProducts()});
+    } catch (const std::exception& error) {
+      Report({Result::Failed, path, error.what()});
+    }
+  }
+
+  std::string OtherProducts() const {
+    std::string names;
+    for (const std::string& title : plan_.otherProducts) names += (names.empty() ? "" : ", ") + title;
+    return names;
+  }
+
   // What is left in the destination folder was not made by the install.
   void RemoveDestination() {
     const std::string& folder = rules_.Destination();
     Show(folder);
     if (!platform::DirectoryExists(folder) || RemoveDirectoryA(folder.c_str())) return;
+    for (const Outcome& outcome : outcomes_)
+      if (Left(outcome)) known_.insert(rules_.Canonical(outcome.item));
+    others_.insert(plan_.otherFiles.begin(), plan_.otherFiles.end());
     ReportLeftFiles(folder);
-    Report({Result::Kept, folder, "the folder is not empty"});
+    Report({Result::Kept, folder,
+            plan_.otherProducts.empty() ? "the folder is not empty" : "it holds the files of " + OtherProducts()});
   }
 
   void ReportLeftFiles(const std::string& folder) {
@@ -249,17 +321,15 @@ class Remover {
       const std::string name = found.cFileName;
       if (name == "." || name == "..") continue;
       const std::string path = install::InFolder(folder, name);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      const std::string form = rules_.Canonical(path);
+      if (known_.count(form) || others_.count(form)) continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        Report({Result::Kept, path, "a link, not followed"});
+      else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         ReportLeftFiles(path);
-      else if (!Reported(path))
+      else
         Report({Result::Kept, path, "not installed by " + plan_.title});
     } while (FindNextFileA(search.get(), &found));
-  }
-
-  bool Reported(const std::string& path) const {
-    for (const Outcome& outcome : outcomes_)
-      if (Left(outcome) && rules_.SameFolder(outcome.item, path)) return true;
-    return false;
   }
 
   const Plan& plan_;
@@ -269,6 +339,8 @@ class Remover {
   int position_ = 0;
   std::vector<std::string> emptied_;
   std::vector<Outcome> outcomes_;
+  std::map<std::string, bool> links_;
+  std::set<std::string> known_, others_;  // canonical paths already told of, and other products' files
 };
 
 }  // namespace

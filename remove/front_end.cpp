@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "install/journal_format.h"
+#include "install/journal_seal.h"
 #include "install/paths.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -28,7 +29,8 @@ constexpr char kWindowsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 
 struct Inputs {
   std::optional<Record> record;
-  std::optional<Journal> journal;
+  std::optional<JournalText> journal;
+  bool journalTrusted = false;
 };
 
 // A damaged file names itself and the line.
@@ -53,13 +55,15 @@ Inputs LoadInputs(const std::string& folder) {
     }
   }
   if (haveJournal) {
+    const std::string text = platform::ReadTextFile(journalPath);
     try {
-      inputs.journal = ParseJournal(platform::ReadTextFile(journalPath));
+      inputs.journal.emplace(text);
     } catch (const RecordError& error) {
       throw platform::AppError(Damaged(journalPath, error));
     }
+    inputs.journalTrusted = install::JournalDigestMatches(folder, text);
     // A journal cut short before its first line tells nothing.
-    if (inputs.journal->title.empty()) inputs.journal.reset();
+    if (inputs.journal->Titles().empty()) inputs.journal.reset();
     if (!inputs.record && !inputs.journal) throw platform::AppError::Format("Cannot open file %s", recordPath);
   }
   return inputs;
@@ -90,6 +94,15 @@ std::vector<std::string> ProtectedFolders() {
   return folders;
 }
 
+// The Start Menu's Programs folders, the user's and all users'.
+std::vector<std::string> ProgramsFolders() {
+  std::vector<std::string> folders;
+  for (const auto& [root, name] : {std::pair{HKEY_CURRENT_USER, "Programs"}, std::pair{HKEY_LOCAL_MACHINE, "Common Programs"}})
+    if (const auto value = registry::ReadValue(root, kShellFolders, name); value && value->type == REG_SZ)
+      folders.push_back(value->data.c_str());
+  return folders;
+}
+
 bool Ask(const std::string& question) {
   return platform::MessageDlg(question, DialogType::Confirmation, platform::Yes | platform::No) == platform::ResultYes;
 }
@@ -106,7 +119,7 @@ int RunRemoval(const Options& given) {
   // The uninstall command line names the folder in its 8.3 form; the
   // messages show it as the user knows it.
   Options options = given;
-  options.folder = platform::LongPathName(given.folder);
+  options.folder = platform::LongPathName(SafetyRules::Spelled(given.folder));
   platform::LogFile log(options.logFile);
   const auto fail = [&](const std::string& text) {
     log.Write("error: " + text);
@@ -119,10 +132,13 @@ int RunRemoval(const Options& given) {
   } catch (const std::exception& error) {
     return fail(error.what());
   }
-  const SafetyRules rules(options.folder, ProtectedFolders(), platform::ShortPathName);
+  const SafetyRules rules({options.folder, ProtectedFolders(), ProgramsFolders()}, platform::LongName);
   if (const std::string refusal = rules.PathRefusal(options.folder); !refusal.empty())
     return fail(options.folder + " cannot be removed: " + refusal + ". Nothing was removed.");
-  const Plan plan = MakePlan(inputs.record ? &*inputs.record : nullptr, inputs.journal ? &*inputs.journal : nullptr, rules);
+  const Plan plan = MakePlan({inputs.record ? &*inputs.record : nullptr, inputs.journal ? &*inputs.journal : nullptr,
+                             inputs.journalTrusted},
+                            rules);
+  for (const std::string& note : plan.notes) log.Write("note: " + note);
 
   bool removeShared = false;
   if (!options.silent) {
@@ -142,7 +158,7 @@ int RunRemoval(const Options& given) {
   TfRemove window(log);
   window.Show();
   const std::vector<Outcome> outcomes = Execute(plan, rules, removeShared, window);
-  platform::MessageDlg(FinalMessage(plan.title, outcomes), DialogType::Information, platform::OK);
+  platform::MessageDlg(FinalMessage(plan.title, outcomes, plan.notes), DialogType::Information, platform::OK);
   return ExitCodeOf(outcomes);
 }
 

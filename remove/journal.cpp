@@ -6,84 +6,103 @@ namespace uninstall {
 
 namespace {
 
-bool SameValue(const RegValueRef& a, const RegValueRef& b) {
-  return a.key.root == b.key.root && SameText(a.key.path, b.key.path) && SameText(a.name, b.name);
-}
-
-template <typename List, typename Same>
-bool Known(const List& list, Same same) {
-  for (const auto& item : list)
-    if (same(item)) return true;
-  return false;
-}
-
-// One line into the journal; false when its kind or fields do not fit.
-bool Take(const install::JournalFields& line, Journal& journal) {
-  const std::vector<std::string>& f = line.fields;
-  switch (line.kind) {
-    case 'S':
-      if (f.size() != 2) return false;
-      if (journal.title.empty()) journal.title = f[0], journal.destination = f[1];
-      return true;
-    case 'F':
-      if (f.size() != 2 || (f[1] != "new" && f[1] != "existed")) return false;
-      if (!Known(journal.files, [&](const JournalFile& file) { return SameText(file.path, f[0]); }))
-        journal.files.push_back({f[0], f[1] == "new"});
-      return true;
+// Whether a line's fields fit its kind.
+bool WellFormed(char kind, const std::vector<std::string>& f) {
+  switch (kind) {
+    case 'S': return f.size() == 2;
+    case 'F': return f.size() == 2 && (f[1] == "new" || f[1] == "existed" || f[1] == "failed");
     case 'L':
-    case 'G': {
-      if (f.size() != 1) return false;
-      auto& list = line.kind == 'L' ? journal.shortcuts : journal.groupFolders;
-      if (!Known(list, [&](const std::string& path) { return SameText(path, f[0]); })) list.push_back(f[0]);
-      return true;
-    }
-    case 'V': {
+    case 'G': return f.size() == 1;
+    case 'V':
       if (f.size() < 4 || !IsRootName(f[0])) return false;
-      EarlierValue earlier{{{f[0], f[1]}, f[2]}, std::nullopt, ""};
-      if (f.size() == 4) {
-        if (f[3] != "-") return false;
-      } else {
-        const auto type = install::ParseDecimal(f[3]);
-        const auto data = f.size() == 5 ? install::BytesFromHex(f[4]) : std::nullopt;
-        if (!type || !data) return false;
-        earlier.type = type;
-        earlier.data = *data;
-      }
-      if (!Known(journal.values, [&](const EarlierValue& v) { return SameValue(v.value, earlier.value); }))
-        journal.values.push_back(earlier);
-      return true;
-    }
-    case 'P': {
-      if (f.size() != 4 || f[3].empty() || (f[3] != "-" && f[3][0] != '=')) return false;
-      EarlierProfile earlier{f[0], f[1], f[2], std::nullopt};
-      if (f[3] != "-") earlier.value = f[3].substr(1);
-      if (!Known(journal.profiles, [&](const EarlierProfile& p) {
-            return SameText(p.file, f[0]) && SameText(p.section, f[1]) && SameText(p.key, f[2]);
-          }))
-        journal.profiles.push_back(earlier);
-      return true;
-    }
+      if (f.size() == 4) return f[3] == "-";
+      return f.size() == 5 && install::ParseDecimal(f[3]) && install::BytesFromHex(f[4]);
+    case 'P': return f.size() == 4 && !f[3].empty() && (f[3] == "-" || f[3][0] == '=');
+    case 'C': return f.empty();
   }
   return false;
 }
 
+std::string LineNumber(std::size_t number) { return "line " + install::Decimal(number); }
+
 }  // namespace
 
-Journal ParseJournal(const std::string& text) {
-  Journal journal;
+JournalText::JournalText(const std::string& text) {
   std::size_t number = 0;
   for (std::size_t start = 0; start < text.size();) {
     ++number;
     const std::size_t end = text.find("\r\n", start);
     // A line without its CR LF was being written when the install stopped.
-    if (end == std::string::npos) break;
+    if (end == std::string::npos) {
+      notes_.push_back(LineNumber(number) + " was cut short by a stopped install and was passed over");
+      break;
+    }
     const std::string line = text.substr(start, end - start);
+    const std::string written = text.substr(start, end + 2 - start);
     start = end + 2;
-    const auto fields = install::SplitJournalLine(line);
-    if (!fields || !Take(*fields, journal)) throw RecordError(number, "a journal line that cannot be read");
+    const auto split = install::SplitJournalLine(line);
+    // The install that came next marked the line before as cut short.
+    if (split && split->kind == 'C' && split->fields.empty()) {
+      if (!lines_.empty() && lines_.back().kind != 'S') lines_.pop_back();
+      notes_.push_back(LineNumber(number - 1) + " was cut short by a stopped install and was passed over");
+      continue;
+    }
+    if (!split || !WellFormed(split->kind, split->fields)) {
+      // The line before a "C" line may be anything.
+      const std::size_t next = text.find("\r\n", start);
+      if (next != std::string::npos && text.compare(start, next - start, "C") == 0) {
+        lines_.push_back({lines_.empty() ? 0 : lines_.back().product, '?', {}, ""});
+        continue;
+      }
+      throw RecordError(number, "a journal line that cannot be read");
+    }
+    if (split->kind == 'S') {
+      std::size_t product = 0;
+      while (product < titles_.size() && titles_[product] != split->fields[0]) ++product;
+      if (product == titles_.size()) titles_.push_back(split->fields[0]);
+      lines_.push_back({product, 'S', split->fields, written});
+      continue;
+    }
+    if (titles_.empty()) throw RecordError(number, "a journal without its start line");
+    lines_.push_back({lines_.back().product, split->kind, split->fields, written});
   }
-  if (journal.title.empty() && number > 0) throw RecordError(1, "a journal without its start line");
+}
+
+std::optional<Journal> JournalText::For(const std::string& title) const {
+  std::optional<Journal> journal;
+  for (const Line& line : lines_) {
+    if (titles_[line.product] != title) continue;
+    const std::vector<std::string>& f = line.fields;
+    if (!journal) journal.emplace();
+    Journal& j = *journal;
+    switch (line.kind) {
+      case 'S':
+        if (j.title.empty()) j.title = f[0], j.destination = f[1];
+        break;
+      case 'F':
+        j.files.push_back({f[0], f[1] == "new" ? FileState::New : f[1] == "existed" ? FileState::Existed : FileState::Failed});
+        break;
+      case 'L': j.shortcuts.push_back(f[0]); break;
+      case 'G': j.groupFolders.push_back(f[0]); break;
+      case 'V': {
+        EarlierValue earlier{{{f[0], f[1]}, f[2]}, std::nullopt, ""};
+        if (f.size() == 5) earlier.type = install::ParseDecimal(f[3]), earlier.data = *install::BytesFromHex(f[4]);
+        j.values.push_back(earlier);
+        break;
+      }
+      case 'P':
+        j.profiles.push_back({f[0], f[1], f[2], f[3] == "-" ? std::nullopt : std::optional<std::string>(f[3].substr(1))});
+        break;
+    }
+  }
   return journal;
+}
+
+std::string JournalText::Without(const std::string& title) const {
+  std::string text;
+  for (const Line& line : lines_)
+    if (titles_[line.product] != title) text += line.text;
+  return text;
 }
 
 }  // namespace uninstall

@@ -1,6 +1,7 @@
 #pragma once
-// The install journal (install/journal_format.h) read back: for each thing
-// the install touched, how it was before the first install that touched it.
+// The install journal (install/journal_format.h) read back. One folder may
+// hold several products: each install pass belongs to the product its start
+// line names, and a product is read, and removed, on its own.
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +10,11 @@
 
 namespace uninstall {
 
+enum class FileState { New, Existed, Failed };
+
 struct JournalFile {
   std::string path;
-  bool created;  // false: it existed before the install
+  FileState state;
 };
 
 // The data a registry value or profile entry held before; nothing when absent.
@@ -25,16 +28,42 @@ struct EarlierProfile {
   std::optional<std::string> value;
 };
 
+// What the passes of one product did, in journal order: the first line about
+// a thing tells how it was before the first install that touched it.
 struct Journal {
-  std::string title, destination;  // of the first pass
+  std::string title, destination;  // of its first pass
   std::vector<JournalFile> files;
   std::vector<std::string> shortcuts, groupFolders;
   std::vector<EarlierValue> values;
   std::vector<EarlierProfile> profiles;
 };
 
-// Reads the journal's text. A last line cut short by a crash is passed over;
-// any other line that cannot be read throws RecordError naming it.
-Journal ParseJournal(const std::string& text);
+class JournalText {
+ public:
+  // Reads the whole text. A line cut short by a stopped install is passed
+  // over and noted; any other line that cannot be read throws RecordError
+  // naming it.
+  explicit JournalText(const std::string& text);
+
+  // The products, in the order of their first pass.
+  const std::vector<std::string>& Titles() const { return titles_; }
+  // The lines passed over, and why.
+  const std::vector<std::string>& Notes() const { return notes_; }
+  // What the passes of that product did; nothing when it has none.
+  std::optional<Journal> For(const std::string& title) const;
+  // The journal's text without that product's passes (and without cut lines).
+  std::string Without(const std::string& title) const;
+
+ private:
+  struct Line {
+    std::size_t product;  // index into titles_
+    char kind;
+    std::vector<std::string> fields;
+    std::string text;  // as written, with its CR LF
+  };
+  std::vector<Line> lines_;
+  std::vector<std::string> titles_;
+  std::vector<std::string> notes_;
+};
 
 }  // namespace uninstall

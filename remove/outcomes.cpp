@@ -26,7 +26,8 @@ bool Left(const Outcome& outcome) {
   return outcome.result == Result::Kept || outcome.result == Result::Scheduled || outcome.result == Result::Failed;
 }
 
-std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes) {
+std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes,
+                         const std::vector<std::string>& notes) {
   std::string list;
   for (const Outcome& outcome : outcomes) {
     if (!Left(outcome)) continue;
@@ -35,7 +36,9 @@ std::string FinalMessage(const std::string& title, const std::vector<Outcome>& o
                                                                 : outcome.reason;
     list += "\r\n" + outcome.item + " (" + why + ")";
   }
-  return list.empty() ? title + " was removed." : title + " was removed, except:" + list;
+  std::string text = list.empty() ? title + " was removed." : title + " was removed, except:" + list;
+  for (const std::string& note : notes) text += "\r\n\r\n" + note;
+  return text;
 }
 
 ExitCode ExitCodeOf(const std::vector<Outcome>& outcomes) {

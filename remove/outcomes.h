@@ -20,8 +20,10 @@ enum ExitCode { kAllRemoved = 0, kCancelled = 1, kCannotStart = 2, kItemsLeft = 
 std::string LogLine(const Outcome& outcome);
 // Whether the item is still there when the removal ends.
 bool Left(const Outcome& outcome);
-// "<title> was removed." or "<title> was removed, except:" and what stayed, with why.
-std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes);
+// "<title> was removed." or "<title> was removed, except:" and what stayed,
+// with why; then the notes, each a paragraph of its own.
+std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes,
+                         const std::vector<std::string>& notes);
 ExitCode ExitCodeOf(const std::vector<Outcome>& outcomes);
 
 }  // namespace uninstall

@@ -1,57 +1,166 @@
 #include "remove/plan.h"
 
+#include <set>
+
 namespace uninstall {
 
 namespace {
 
-void AddUnique(std::vector<std::string>& list, const std::string& item) {
-  for (const std::string& known : list)
-    if (SameText(known, item)) return;
-  list.push_back(item);
+// Keeps the first of each thing, by a key that every spelling of it shares.
+class FirstOnly {
+ public:
+  bool Take(const std::string& key) { return seen_.insert(key).second; }
+
+ private:
+  std::set<std::string> seen_;
+};
+
+std::string ValueKey(const RegValueRef& value) {
+  const RegKey key = SafetyRules::CanonicalKey(value.key);
+  return key.root + "\\" + key.path + "\\\\" + script::LowerAscii(value.name);
 }
 
-Step PathStep(Action action, const std::string& path, const SafetyRules& rules) {
-  Step step(action, path);
-  step.keep = rules.PathRefusal(path);
-  return step;
-}
+class Planner {
+ public:
+  Planner(const PlanInputs& in, const SafetyRules& rules) : in_(in), rules_(rules) {}
 
-void AddFiles(const Record* record, const Journal* journal, const SafetyRules& rules, Plan& plan) {
-  std::vector<std::string> paths;
-  if (record)
-    for (const std::string& path : record->files) AddUnique(paths, path);
-  if (journal)
-    for (const JournalFile& file : journal->files) AddUnique(paths, file.path);
-  for (const std::string& path : paths) {
-    Step step = PathStep(Action::File, path, rules);
+  Plan Make() {
+    const Record* record = in_.record;
+    if (in_.journal) {
+      const std::vector<std::string>& titles = in_.journal->Titles();
+      plan_.title = record ? record->title : titles.empty() ? "" : titles.back();
+      journal_ = in_.journal->For(plan_.title);
+      plan_.journalRest = in_.journal->Without(plan_.title);
+      plan_.journalTrusted = in_.journalTrusted;
+      plan_.notes = in_.journal->Notes();
+      for (const std::string& title : titles) {
+        if (title == plan_.title) continue;
+        plan_.otherProducts.push_back(title);
+        const std::optional<Journal> other = in_.journal->For(title);
+        for (const JournalFile& file : other->files) plan_.otherFiles.push_back(Key(file.path));
+      }
+    } else {
+      plan_.title = record->title;
+    }
+    if (journal_ && !in_.journalTrusted) plan_.notes.push_back(kJournalNotTrusted);
+    // With its journal, what the product's passes did is known; the record
+    // adds only the keys its script asks to delete.
+    const Journal* journal = journal_ ? &*journal_ : nullptr;
+    AddPaths(Action::Shortcut, journal ? journal->shortcuts : record->shortcuts);
+    std::vector<std::string> groups;
     if (journal)
-      for (const JournalFile& file : journal->files)
-        if (SameText(file.path, path) && !file.created && step.keep.empty()) step.keep = "it was there before the install";
-    step.shared = step.keep.empty() && !rules.InDestination(path);
-    plan.steps.push_back(step);
+      groups = journal->groupFolders;
+    else if (!record->groupFolder.empty())
+      groups.push_back(record->groupFolder);
+    AddPaths(Action::GroupFolder, groups);
+    if (journal)
+      AddJournalFiles(*journal);
+    else
+      AddRecordFiles(*record);
+    plan_.steps.push_back(Step(Action::PruneFolders));
+    if (journal)
+      for (const EarlierValue& earlier : journal->values) AddValue(earlier.value, &earlier);
+    else
+      for (const RegValueRef& value : record->values) AddValue(value, nullptr);
+    if (record)
+      for (const RegKey& key : record->removeKeys) AddKey(key, journal);
+    if (journal) AddProfiles(*journal);
+    // Without a journal, start-up values are known only by their command.
+    if (!journal) plan_.steps.push_back(Step(Action::StartupValues));
+    plan_.steps.push_back(Step(Action::RecordFiles));
+    plan_.steps.push_back(Step(Action::Destination, rules_.Destination()));
+    return std::move(plan_);
   }
-}
 
-void AddValues(const Record* record, const Journal* journal, Plan& plan) {
-  const auto add = [&](const RegValueRef& value) {
+ private:
+  void AddPaths(Action action, const std::vector<std::string>& paths) {
+    FirstOnly first;
+    for (const std::string& path : paths) {
+      if (!first.Take(Key(path))) continue;
+      Step step(action, SafetyRules::Spelled(path));
+      step.keep = action == Action::Shortcut ? rules_.ShortcutRefusal(path) : rules_.GroupRefusal(path);
+      plan_.steps.push_back(step);
+    }
+  }
+
+  void AddFile(const std::string& path, bool existed) {
+    Step step(Action::File, SafetyRules::Spelled(path));
+    step.keep = rules_.PathRefusal(path);
+    if (step.keep.empty() && existed) step.keep = "it was there before the install";
+    step.shared = step.keep.empty() && !rules_.InDestination(path);
+    plan_.steps.push_back(step);
+  }
+
+  void AddRecordFiles(const Record& record) {
+    FirstOnly first;
+    for (const std::string& path : record.files)
+      if (first.Take(Key(path))) AddFile(path, false);
+  }
+
+  // The first line about a file tells how it was; a copy that failed tells
+  // nothing, as the file is not the install's.
+  void AddJournalFiles(const Journal& journal) {
+    FirstOnly first;
+    for (const JournalFile& file : journal.files)
+      if (file.state != FileState::Failed && first.Take(Key(file.path))) AddFile(file.path, file.state == FileState::Existed);
+  }
+
+  // A path that is not full has no canonical form: it is kept apart as written.
+  std::string Key(const std::string& path) const {
+    const std::string form = rules_.Canonical(path);
+    return form.empty() ? "?" + path : form;
+  }
+
+  void AddValue(const RegValueRef& value, const EarlierValue* earlier) {
+    if (!values_.Take(ValueKey(value))) return;
     Step step(Action::Value);
     step.value = value;
     step.keep = SafetyRules::ValueRefusal(value);
-    plan.steps.push_back(step);
-    return &plan.steps.back();
-  };
-  // The record lists the entries of the script, not whether they were
-  // written; the journal says which were and what they held before.
-  if (journal) {
-    for (const EarlierValue& earlier : journal->values) {
-      Step* step = add(earlier.value);
-      step->earlierType = earlier.type;
-      step->earlierData = earlier.data;
+    step.startup = SafetyRules::IsStartupKey(value.key);
+    if (earlier && earlier->type) {
+      if (step.keep.empty() && !in_.journalTrusted) step.keep = kJournalChanged;
+      step.earlierType = earlier->type;
+      step.earlierData = earlier->data;
+      putBack_.push_back(SafetyRules::CanonicalKey(value.key));
     }
-    return;
+    plan_.steps.push_back(step);
   }
-  for (const RegValueRef& value : record->values) add(value);
-}
+
+  // A key that held data the install changed holds the user's too: it stays,
+  // and the install's values in it go one by one.
+  void AddKey(const RegKey& key, const Journal* journal) {
+    Step step(Action::Key);
+    step.key = key;
+    step.keep = SafetyRules::KeyRefusal(key);
+    const RegKey form = SafetyRules::CanonicalKey(key);
+    if (step.keep.empty() && journal)
+      for (const RegKey& held : putBack_)
+        if (held.root == form.root && (held.path == form.path || held.path.rfind(form.path + "\\", 0) == 0))
+          step.keep = "it held data before the install";
+    plan_.steps.push_back(step);
+  }
+
+  void AddProfiles(const Journal& journal) {
+    FirstOnly first;
+    for (const EarlierProfile& profile : journal.profiles) {
+      if (!first.Take(script::LowerAscii(profile.file + "\\" + profile.section + "\\" + profile.key))) continue;
+      Step step(Action::Profile, profile.file);
+      step.section = profile.section;
+      step.entry = profile.key;
+      step.earlierEntry = profile.value;
+      step.keep = SafetyRules::ProfileRefusal(profile.file, profile.section);
+      if (step.keep.empty() && profile.value && !in_.journalTrusted) step.keep = kJournalChanged;
+      plan_.steps.push_back(step);
+    }
+  }
+
+  const PlanInputs& in_;
+  const SafetyRules& rules_;
+  Plan plan_;
+  std::optional<Journal> journal_;
+  FirstOnly values_;
+  std::vector<RegKey> putBack_;
+};
 
 }  // namespace
 
@@ -62,44 +171,6 @@ std::vector<std::string> Plan::SharedFiles() const {
   return files;
 }
 
-Plan MakePlan(const Record* record, const Journal* journal, const SafetyRules& rules) {
-  Plan plan;
-  plan.title = record ? record->title : journal->title;
-
-  std::vector<std::string> shortcuts, groups;
-  if (record) {
-    for (const std::string& path : record->shortcuts) AddUnique(shortcuts, path);
-    if (!record->groupFolder.empty()) AddUnique(groups, record->groupFolder);
-  }
-  if (journal) {
-    for (const std::string& path : journal->shortcuts) AddUnique(shortcuts, path);
-    for (const std::string& path : journal->groupFolders) AddUnique(groups, path);
-  }
-  for (const std::string& path : shortcuts) plan.steps.push_back(PathStep(Action::Shortcut, path, rules));
-  for (const std::string& path : groups) plan.steps.push_back(PathStep(Action::GroupFolder, path, rules));
-
-  AddFiles(record, journal, rules, plan);
-  plan.steps.push_back(Step(Action::PruneFolders));
-  AddValues(record, journal, plan);
-  if (record)
-    for (const RegKey& key : record->removeKeys) {
-      Step step(Action::Key);
-      step.key = key;
-      step.keep = SafetyRules::KeyRefusal(key);
-      plan.steps.push_back(step);
-    }
-  if (journal)
-    for (const EarlierProfile& profile : journal->profiles) {
-      Step step(Action::Profile, profile.file);
-      step.section = profile.section;
-      step.entry = profile.key;
-      step.earlierEntry = profile.value;
-      plan.steps.push_back(step);
-    }
-  plan.steps.push_back(Step(Action::StartupValues));
-  plan.steps.push_back(Step(Action::RecordFiles));
-  plan.steps.push_back(Step(Action::Destination, rules.Destination()));
-  return plan;
-}
+Plan MakePlan(const PlanInputs& inputs, const SafetyRules& rules) { return Planner(inputs, rules).Make(); }
 
 }  // namespace uninstall

@@ -21,7 +21,7 @@ enum class Action {
   Key,             // key with its subkeys
   Profile,         // path (file), section, entry: put back as it was
   StartupValues,   // Run and RunServices values that start a program in the destination
-  RecordFiles,     // unin.ini and the journal
+  RecordFiles,     // unin.ini, and this product's part of the journal
   Destination,     // the destination folder, when empty
 };
 
@@ -34,6 +34,8 @@ struct Step {
   // A file outside the destination folder, which other programs may use.
   bool shared = false;
   RegValueRef value;
+  // A start-up value: removed only while it starts a program in the destination.
+  bool startup = false;
   std::optional<unsigned long> earlierType;
   std::string earlierData;
   RegKey key;
@@ -44,11 +46,37 @@ struct Step {
 struct Plan {
   std::string title;
   std::vector<Step> steps;
+  // The journal's text without this product, written back in its place ("":
+  // the journal goes); nothing when there is no journal.
+  std::optional<std::string> journalRest;
+  bool journalTrusted = false;
+  // Other products installed into the same folder, and their files (in the
+  // rules' canonical form), which stay.
+  std::vector<std::string> otherProducts;
+  std::vector<std::string> otherFiles;
+  // What the removal must tell besides the outcomes: lines of the journal
+  // passed over, a journal not as the install left it.
+  std::vector<std::string> notes;
   std::vector<std::string> SharedFiles() const;
 };
 
-// At least one of record and journal is given. With a journal, only what it
-// says the install made is removed, and what it changed is put back.
-Plan MakePlan(const Record* record, const Journal* journal, const SafetyRules& rules);
+// What the removal reads: at least one of the record and the journal.
+struct PlanInputs {
+  const Record* record = nullptr;
+  const JournalText* journal = nullptr;
+  // Whether the journal is as the last install left it. When not, nothing
+  // is put back: only what the rules allow is removed.
+  bool journalTrusted = false;
+};
+
+// The product is the record's, or without one the journal's last. With a
+// journal, only what it says the install made is removed, and what it
+// changed is put back.
+Plan MakePlan(const PlanInputs& inputs, const SafetyRules& rules);
+
+inline constexpr char kJournalNotTrusted[] =
+    "The install journal is not as the last install left it: nothing was put back from it.";
+// The reason given for an earlier value or entry not put back.
+inline constexpr char kJournalChanged[] = "the journal was changed after the install; its earlier data is not put back";
 
 }  // namespace uninstall

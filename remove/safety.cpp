@@ -2,48 +2,67 @@
 
 #include <string_view>
 
-
 namespace uninstall {
 
 namespace {
 
 // Keys of the system below HKEY_LOCAL_MACHINE or a user's hive: the keys
-// themselves and every key above them stay.
+// themselves, their values and every key above them stay.
 constexpr std::string_view kSystemKeys[] = {
     "software\\microsoft\\windows\\currentversion\\run",
-    "software\\microsoft\\windows\\currentversion\\runonce",
-    "software\\microsoft\\windows\\currentversion\\runonceex",
     "software\\microsoft\\windows\\currentversion\\runservices",
-    "software\\microsoft\\windows\\currentversion\\runservicesonce",
     "software\\microsoft\\windows\\currentversion\\uninstall",
     "software\\microsoft\\windows\\currentversion\\app paths",
     "software\\microsoft\\windows\\currentversion\\shareddlls",
-    "software\\microsoft\\windows\\currentversion\\explorer\\shell folders",
-    "software\\microsoft\\windows\\currentversion\\explorer\\user shell folders",
-    "software\\microsoft\\windows nt\\currentversion\\winlogon",
-    "software\\classes\\clsid",
-    "system\\currentcontrolset\\services",
-    "system\\currentcontrolset\\control\\session manager",
 };
 
-// Keys directly under HKEY_CLASSES_ROOT that Windows itself owns; any other
-// one is a file class that a program registered.
-constexpr std::string_view kSystemClasses[] = {
-    "*",    "clsid", "interface", "typelib", "appid", "directory", "folder", "drive", "allfilesystemobjects",
-    "exefile", "lnkfile", "piffile", "txtfile", "inifile", "batfile", "comfile", "dllfile", "regfile",
-    ".exe", ".com", ".bat", ".pif", ".lnk", ".dll", ".txt", ".ini", ".inf", ".reg", ".sys", ".htm", ".html",
+// Trees that Windows owns whole: what starts programs at log-on or with
+// another program, the shell's own keys, and the system's configuration.
+constexpr std::string_view kWindowsTrees[] = {
+    "software\\microsoft\\windows\\currentversion\\runonce",
+    "software\\microsoft\\windows\\currentversion\\runonceex",
+    "software\\microsoft\\windows\\currentversion\\runservicesonce",
+    "software\\microsoft\\windows\\currentversion\\explorer",
+    "software\\microsoft\\windows\\currentversion\\shell extensions",
+    "software\\microsoft\\windows\\currentversion\\policies",
+    "software\\microsoft\\windows nt\\currentversion\\winlogon",
+    "software\\microsoft\\windows nt\\currentversion\\image file execution options",
+    "software\\microsoft\\windows nt\\currentversion\\windows",
+    "software\\policies",
+    "system",
 };
+
+// Classes that Windows itself owns, with everything below them; any other
+// key directly under HKEY_CLASSES_ROOT is a file class that a program registered.
+constexpr std::string_view kSystemClasses[] = {
+    "*",       "clsid",   "interface", "typelib", "appid",   "directory", "folder",  "drive",   "allfilesystemobjects",
+    "exefile", "lnkfile", "piffile",   "txtfile", "inifile", "batfile",   "comfile", "dllfile", "regfile",
+    "cmdfile", "scrfile", "htmlfile",  "inffile", "sysfile", "unknown",   "protocols", "mime",  "network",
+    ".exe",    ".com",    ".bat",      ".cmd",    ".scr",    ".pif",      ".lnk",    ".dll",    ".txt",
+    ".ini",    ".inf",    ".reg",      ".sys",    ".htm",    ".html",
+};
+
+// Profile sections that Windows reads to start programs or load drivers.
+constexpr std::string_view kStartupSections[][2] = {{"win.ini", "windows"}, {"system.ini", "boot"}};
 
 bool StartsWith(std::string_view text, std::string_view head) { return text.substr(0, head.size()) == head; }
 
+// `path` is `tree` or lies below it.
+bool InTree(std::string_view path, std::string_view tree) {
+  return StartsWith(path, tree) && (path.size() == tree.size() || path[tree.size()] == '\\');
+}
+
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// The length of "X:\" or "\\server\share\", 0 for anything else.
+// The length of "X:\" or "\\server\share\", 0 for anything else (the
+// "\\?\" and "\\.\" forms name devices and other spellings of a drive).
 std::size_t RootLength(const std::string& path) {
   if (path.size() >= 3 && IsLetter(path[0]) && path[1] == ':' && path[2] == '\\') return 3;
   if (StartsWith(path, "\\\\")) {
     const std::size_t server = path.find('\\', 2);
     if (server == std::string::npos || server == 2) return 0;
+    const std::string_view name(path.data() + 2, server - 2);
+    if (name == "?" || name == ".") return 0;
     const std::size_t share = path.find('\\', server + 1);
     if (share == std::string::npos || share == server + 1) return 0;
     return share + 1;
@@ -62,6 +81,43 @@ std::vector<std::string> Split(const std::string& text, std::size_t from) {
   return parts;
 }
 
+// Windows drops a name's trailing dots and blanks: "windows." is "windows".
+std::string NameAsOpened(const std::string& part) {
+  const std::size_t end = part.find_last_not_of(". ");
+  return end == std::string::npos ? "" : part.substr(0, end + 1);
+}
+
+// CON, NUL, COM1, LPT1, ..., with any extension, open a device wherever they stand.
+bool IsDeviceName(const std::string& part) {
+  const std::string base = script::LowerAscii(part.substr(0, part.find('.')));
+  if (base == "con" || base == "prn" || base == "aux" || base == "nul" || base == "clock$") return true;
+  return base.size() == 4 && (StartsWith(base, "com") || StartsWith(base, "lpt")) && base[3] >= '1' && base[3] <= '9';
+}
+
+bool IsSystemClass(const std::string& name) {
+  for (std::string_view owned : kSystemClasses)
+    if (name == owned) return true;
+  return false;
+}
+
+// A key of Windows that stays with its values, or one of its trees.
+bool IsWindowsKey(const std::string& path) {
+  for (std::string_view system : kSystemKeys)
+    if (path == system) return true;
+  for (std::string_view tree : kWindowsTrees)
+    if (InTree(path, tree)) return true;
+  return false;
+}
+
+// A key above a key of Windows: deleting it would take that key along.
+bool HoldsWindowsKey(const std::string& path) {
+  for (std::string_view system : kSystemKeys)
+    if (StartsWith(system, path + "\\")) return true;
+  for (std::string_view tree : kWindowsTrees)
+    if (StartsWith(tree, path + "\\")) return true;
+  return false;
+}
+
 }  // namespace
 
 std::string NormalPath(const std::string& path) {
@@ -70,50 +126,127 @@ std::string NormalPath(const std::string& path) {
   return lower;
 }
 
-SafetyRules::SafetyRules(const std::string& destination, const std::vector<std::string>& protectedFolders,
-                         ShortFormFn shortForm)
-    : destination_(destination), shortForm_(shortForm) {
-  for (const std::string& folder : protectedFolders)
-    for (const std::string& form : Forms(folder)) protected_.push_back(form);
+SafetyRules::SafetyRules(const ScopeFolders& folders, LongNameFn longName)
+    : destination_(Spelled(folders.destination)), longName_(longName) {
+  destinationForm_ = Canonical(destination_);
+  for (const std::string& folder : folders.protectedFolders)
+    if (const std::string form = Canonical(folder); !form.empty()) protected_.push_back(form);
+  for (const std::string& folder : folders.programsFolders)
+    if (const std::string form = Canonical(folder); !form.empty()) programs_.push_back(form);
 }
 
-std::vector<std::string> SafetyRules::Forms(const std::string& path) const {
-  std::vector<std::string> forms{NormalPath(path)};
-  const std::string shortForm = shortForm_(path);
-  if (!shortForm.empty() && NormalPath(shortForm) != forms[0]) forms.push_back(NormalPath(shortForm));
-  return forms;
+std::string SafetyRules::Spelled(const std::string& path) {
+  std::string spelled = path;
+  for (char& c : spelled)
+    if (c == '/') c = '\\';
+  while (spelled.size() > 3 && spelled.back() == '\\') spelled.pop_back();
+  return spelled;
 }
 
-bool SafetyRules::IsProtected(const std::string& path) const {
-  for (const std::string& form : Forms(path))
-    for (const std::string& folder : protected_)
-      if (form == folder) return true;
+std::string SafetyRules::LongFolder(const std::string& spelled) const {
+  const std::string key = script::LowerAscii(spelled);
+  if (const auto known = longFolders_.find(key); known != longFolders_.end()) return known->second;
+  const std::size_t root = RootLength(spelled), cut = spelled.find_last_of('\\');
+  const std::string parent = cut + 1 <= root ? spelled.substr(0, root) : LongFolder(spelled.substr(0, cut));
+  const std::string name = longName_(spelled);
+  std::string form = (parent.back() == '\\' ? parent : parent + "\\") + (name.empty() ? spelled.substr(cut + 1) : name);
+  longFolders_.emplace(key, form);
+  return form;
+}
+
+std::string SafetyRules::Canonical(const std::string& path) const {
+  const std::string spelled = Spelled(path);
+  const std::size_t root = RootLength(spelled);
+  if (root == 0 || spelled.find_first_of("*?\"<>|") != std::string::npos || spelled.find(':', root) != std::string::npos)
+    return "";
+  if (root == spelled.size()) return script::LowerAscii(spelled);
+  std::string opened = spelled.substr(0, root);
+  for (const std::string& part : Split(spelled, root)) {
+    const std::string name = NameAsOpened(part);
+    if (name.empty()) return "";  // "", ".", ".." and the like
+    opened += name + "\\";
+  }
+  opened.pop_back();
+  const std::size_t cut = opened.find_last_of('\\');
+  const std::string folder = cut + 1 == root ? opened.substr(0, root) : LongFolder(opened.substr(0, cut));
+  std::string name = opened.substr(cut + 1);
+  // A name without "~" is its own long form; a short one is looked up.
+  if (name.find('~') != std::string::npos)
+    if (const std::string longName = longName_(opened); !longName.empty()) name = longName;
+  return script::LowerAscii((folder.back() == '\\' ? folder : folder + "\\") + name);
+}
+
+bool SafetyRules::IsProtected(const std::string& canonical) const {
+  for (const std::string& folder : protected_)
+    if (canonical == folder) return true;
   return false;
 }
 
 std::string SafetyRules::PathRefusal(const std::string& path) const {
-  const std::size_t root = RootLength(path);
+  const std::string spelled = Spelled(path);
+  const std::size_t root = RootLength(spelled);
   if (root == 0) return "not a full path";
-  if (path.find_first_of("*?\"<>|") != std::string::npos) return "not a file name";
-  if (root == path.size()) return "a drive root";
-  for (const std::string& part : Split(path, root))
-    if (part.empty() || part == "." || part == "..") return "a path with empty, \".\" or \"..\" parts";
-  if (IsProtected(path)) return "a folder of Windows";
+  if (spelled.find_first_of("*?\"<>|") != std::string::npos || spelled.find(':', root) != std::string::npos)
+    return "not a file name";
+  if (root == spelled.size()) return "a drive root";
+  for (const std::string& part : Split(spelled, root)) {
+    if (NameAsOpened(part).empty()) return "a path with empty, \".\" or \"..\" parts";
+    if (IsDeviceName(part)) return "a device name";
+  }
+  if (IsProtected(Canonical(spelled))) return "a folder of Windows";
+  return "";
+}
+
+bool SafetyRules::BelowPrograms(const std::string& path) const {
+  const std::string form = Canonical(path);
+  for (const std::string& folder : programs_)
+    if (form != folder && InTree(form, folder)) return true;
+  return false;
+}
+
+std::string SafetyRules::ShortcutRefusal(const std::string& path) const {
+  if (std::string refusal = PathRefusal(path); !refusal.empty()) return refusal;
+  const std::string lower = script::LowerAscii(Spelled(path));
+  const std::size_t dot = lower.find_last_of(".\\");
+  if (dot == std::string::npos || (lower.substr(dot) != ".lnk" && lower.substr(dot) != ".pif")) return "not a shortcut";
+  if (!BelowPrograms(path)) return "not in the Start Menu's Programs folder";
+  return "";
+}
+
+std::string SafetyRules::GroupRefusal(const std::string& path) const {
+  if (std::string refusal = PathRefusal(path); !refusal.empty()) return refusal;
+  if (!BelowPrograms(path)) return "not in the Start Menu's Programs folder";
+  return "";
+}
+
+std::string SafetyRules::ProfileRefusal(const std::string& file, const std::string& section) {
+  if (file.find_first_of("\\/:*?\"<>|") != std::string::npos || NameAsOpened(file).empty())
+    return "not a profile file of the Windows folder";
+  if (IsDeviceName(file)) return "a device name";
+  const std::string name = script::LowerAscii(NameAsOpened(file));
+  const std::string lowerSection = script::LowerAscii(section);
+  for (const auto& startup : kStartupSections)
+    if (name == startup[0] && lowerSection == startup[1]) return "a section Windows reads at start-up";
   return "";
 }
 
 bool SafetyRules::Inside(const std::string& path, const std::string& folder) const {
-  for (const std::string& p : Forms(path))
-    for (const std::string& f : Forms(folder))
-      if (!f.empty() && StartsWith(p, f + "\\")) return true;
-  return false;
+  const std::string p = Canonical(path), f = Canonical(folder);
+  return !p.empty() && !f.empty() && p != f && InTree(p, f);
+}
+
+std::string SafetyRules::ScopeFolder(const std::string& path) const {
+  const std::string form = Canonical(path);
+  if (form.empty()) return "";
+  if (form != destinationForm_ && InTree(form, destinationForm_)) return destinationForm_;
+  for (const std::string& folder : programs_)
+    if (form != folder && InTree(form, folder)) return folder;
+  return "";
 }
 
 bool SafetyRules::SameFolder(const std::string& a, const std::string& b) const {
-  for (const std::string& x : Forms(a))
-    for (const std::string& y : Forms(b))
-      if (x == y) return true;
-  return false;
+  const std::string x = Canonical(a);
+  return !x.empty() && x == Canonical(b);
 }
 
 bool SafetyRules::MayPruneFolder(const std::string& folder) const {
@@ -122,41 +255,66 @@ bool SafetyRules::MayPruneFolder(const std::string& folder) const {
 
 bool SafetyRules::CommandInDestination(const std::string& command) const {
   std::string program = command;
-  if (!program.empty() && program[0] == '"') program.erase(0, 1);
-  program = script::LowerAscii(program);
-  for (const std::string& folder : Forms(destination_))
-    if (!folder.empty() && StartsWith(program, folder + "\\")) return true;
-  return false;
+  if (!program.empty() && program[0] == '"') {
+    program.erase(0, 1);
+    program = program.substr(0, program.find('"'));
+  }
+  // Unquoted, the program may hold blanks: any reading of it in the folder counts.
+  for (std::size_t end = program.find(' '); ; end = program.find(' ', end + 1)) {
+    if (InDestination(program.substr(0, end))) return true;
+    if (end == std::string::npos) return false;
+  }
+}
+
+RegKey SafetyRules::CanonicalKey(const RegKey& key) {
+  RegKey form{key.root, ""};
+  std::vector<std::string> parts;
+  for (const std::string& part : Split(NormalPath(key.path), 0))
+    if (part != "wow6432node") parts.push_back(part);
+  if (form.root == "HKEY_USERS" && !parts.empty()) {
+    const std::string hive = parts.front();
+    parts.erase(parts.begin());
+    const bool classes = hive.size() > 8 && hive.compare(hive.size() - 8, 8, "_classes") == 0;
+    if (classes) parts.insert(parts.begin(), {"software", "classes"});
+    form.root = "HKEY_CURRENT_USER";
+  }
+  if ((form.root == "HKEY_LOCAL_MACHINE" || form.root == "HKEY_CURRENT_USER") && parts.size() >= 2 &&
+      parts[0] == "software" && parts[1] == "classes") {
+    parts.erase(parts.begin(), parts.begin() + 2);
+    form.root = "HKEY_CLASSES_ROOT";
+  }
+  for (const std::string& part : parts) form.path += (form.path.empty() ? "" : "\\") + part;
+  return form;
+}
+
+bool SafetyRules::IsStartupKey(const RegKey& key) {
+  const RegKey form = CanonicalKey(key);
+  return form.root != "HKEY_CLASSES_ROOT" && (form.path == kSystemKeys[0] || form.path == kSystemKeys[1]);
 }
 
 std::string SafetyRules::KeyRefusal(const RegKey& key) {
   if (key.root == "HKEY_PERFORMANCE_DATA" || key.root == "HKEY_DYN_DATA") return "a key the system makes up";
   if (!IsRootName(key.root)) return "not a registry root key";
-  std::string path = NormalPath(key.path);
-  if (path.empty()) return "a registry root key";
-  std::vector<std::string> parts = Split(path, 0);
-  for (const std::string& part : parts)
-    if (part.empty()) return "not a key path";
-  // A user's hive below HKEY_USERS is laid out like HKEY_CURRENT_USER.
-  if (key.root == "HKEY_USERS") {
-    if (parts.size() == 1) return "a user's registry hive";
-    path = path.substr(parts[0].size() + 1);
-    parts.erase(parts.begin());
-  }
-  if (parts.size() == 1) {
-    if (key.root != "HKEY_CLASSES_ROOT") return "a key directly under a root key";
-    for (std::string_view shared : kSystemClasses)
-      if (path == shared) return "a file class of Windows";
-    return "";
-  }
-  for (std::string_view system : kSystemKeys)
-    if (system == path || StartsWith(system, path + "\\")) return "a key of Windows";
+  const std::string path = NormalPath(key.path);
+  for (const std::string& part : Split(path, 0))
+    if (part.empty() && !path.empty()) return "not a key path";
+  if (key.root == "HKEY_USERS" && !path.empty() && path.find('\\') == std::string::npos) return "a user's registry hive";
+  const RegKey form = CanonicalKey(key);
+  if (form.path.empty()) return "a registry root key";
+  const std::string first = form.path.substr(0, form.path.find('\\'));
+  if (form.root == "HKEY_CLASSES_ROOT") return IsSystemClass(first) ? "a class of Windows" : "";
+  if (first == form.path) return "a key directly under a root key";
+  if (IsWindowsKey(form.path) || HoldsWindowsKey(form.path)) return "a key of Windows";
   return "";
 }
 
 std::string SafetyRules::ValueRefusal(const RegValueRef& value) {
   if (!IsRootName(value.key.root)) return "not a registry root key";
-  if (NormalPath(value.key.path).empty()) return "a value of a registry root key";
+  const RegKey form = CanonicalKey(value.key);
+  if (form.path.empty()) return "a value of a registry root key";
+  const std::string first = form.path.substr(0, form.path.find('\\'));
+  if (form.root == "HKEY_CLASSES_ROOT") return IsSystemClass(first) ? "a value of a class of Windows" : "";
+  if (!IsStartupKey(value.key) && (IsWindowsKey(form.path) || HoldsWindowsKey(form.path))) return "a value of a key of Windows";
   return "";
 }
 

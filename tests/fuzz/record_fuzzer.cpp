@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the removal program's readers: as an uninstall
-// record and as an install journal, then makes the removal plan. RecordError
-// is the readers' own refusal and is expected; anything else (a crash, a
-// sanitizer report, another exception, a plan that breaks the rules) is a bug.
+// record and as an install journal, then makes the removal plan, trusting
+// the journal and not. RecordError is the readers' own refusal and is
+// expected; anything else (a crash, a sanitizer report, another exception, a
+// plan that acts outside what an install could have made) is a bug.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -20,14 +21,47 @@ void Require(bool holds) {
   if (!holds) std::abort();
 }
 
-std::string NoShortForm(const std::string&) { return ""; }
+std::string NoLongName(const std::string&) { return ""; }
+
+bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+
+// Checked on the plain text of the path, apart from the rules' own reading.
+bool Below(const std::string& path, const std::string& folder) {
+  std::string lower = script::LowerAscii(path);
+  return StartsWith(lower, folder + "\\") && lower.find("\\..") == std::string::npos &&
+         lower.find("\\.\\") == std::string::npos && lower.find('/') == std::string::npos;
+}
+
+void CheckPlan(const Plan& plan, const SafetyRules& rules, bool trusted) {
+  for (const Step& step : plan.steps) {
+    if (!step.keep.empty()) continue;
+    switch (step.action) {
+      case Action::File:
+        Require(rules.PathRefusal(step.path).empty() && !rules.SameFolder(step.path, "C:\\WINDOWS"));
+        Require(step.shared || Below(step.path, "c:\\program files\\marrowgate"));
+        break;
+      case Action::Shortcut:
+      case Action::GroupFolder: Require(Below(step.path, "c:\\windows\\start menu\\programs")); break;
+      case Action::Key: Require(SafetyRules::KeyRefusal(step.key).empty()); break;
+      case Action::Value:
+        Require(SafetyRules::ValueRefusal(step.value).empty());
+        Require(trusted || !step.earlierType);
+        break;
+      case Action::Profile:
+        Require(step.path.find_first_of("\\/:") == std::string::npos);
+        Require(trusted || !step.earlierEntry);
+        break;
+      default: break;
+    }
+  }
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::optional<Record> record;
-  std::optional<Journal> journal;
+  std::optional<JournalText> journal;
   try {
     record = ParseRecord(script::SplitLines(text));
     Require(!record->title.empty());
@@ -37,20 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(error.Line() >= 1);
   }
   try {
-    journal = ParseJournal(text);
+    journal.emplace(text);
   } catch (const RecordError& error) {
     Require(error.Line() >= 1);
   }
-  if (journal && journal->title.empty()) journal.reset();
+  if (journal && journal->Titles().empty()) journal.reset();
   if (!record && !journal) return 0;
-  const SafetyRules rules("C:\\Program Files\\Marrowgate", {"C:\\WINDOWS", "C:\\Program Files"}, NoShortForm);
-  const Plan plan = MakePlan(record ? &*record : nullptr, journal ? &*journal : nullptr, rules);
-  // Whatever the input says, nothing refused is acted on and nothing under a
-  // Windows folder's own name is taken.
-  for (const Step& step : plan.steps) {
-    if (step.action == Action::Key && step.keep.empty()) Require(SafetyRules::KeyRefusal(step.key).empty());
-    if ((step.action == Action::File || step.action == Action::Shortcut) && step.keep.empty())
-      Require(rules.PathRefusal(step.path).empty() && !rules.SameFolder(step.path, "C:\\WINDOWS"));
-  }
+  const SafetyRules rules({"C:\\Program Files\\Marrowgate", {"C:\\WINDOWS", "C:\\Program Files"},
+                           {"C:\\WINDOWS\\Start Menu\\Programs"}},
+                          NoLongName);
+  for (const bool trusted : {false, true})
+    CheckPlan(MakePlan({record ? &*record : nullptr, journal ? &*journal : nullptr, trusted}, rules), rules, trusted);
   return 0;
 }

@@ -13,7 +13,7 @@
 namespace uninstall {
 namespace {
 
-std::string NoShortForm(const std::string&) { return ""; }
+std::string NoLongName(const std::string&) { return ""; }
 
 TEST(Journal, FieldsSurviveTabsLineBreaksAndPercentSigns) {
   const std::vector<std::string> fields{"a\tb", "50%", "line\r\nbreak", ""};
@@ -29,64 +29,118 @@ TEST(Journal, FieldsSurviveTabsLineBreaksAndPercentSigns) {
   EXPECT_EQ(install::BytesFromHex(install::HexBytes(std::string("\0\x01\xff", 3))), std::string("\0\x01\xff", 3));
 }
 
-TEST(Journal, TheFirstWordOnEachThingWinsAndACutLastLineIsPassedOver) {
-  const std::string text = install::JournalLine('S', {"Product", "C:\\App"}) +
-                           install::JournalLine('F', {"C:\\App\\a.exe", "new"}) +
-                           install::JournalLine('V', {"HKEY_CURRENT_USER", "Software\\T", "N", "1", "6F6C6400"}) +
-                           install::JournalLine('S', {"Product", "C:\\App"}) +  // installed again
-                           install::JournalLine('F', {"c:\\app\\A.EXE", "existed"}) +
-                           install::JournalLine('V', {"HKEY_CURRENT_USER", "software\\t", "n", "-"}) +
-                           install::JournalLine('P', {"win.ini", "S", "K", "-"}) + "F\tC:\\App\\b.";
-  const Journal j = ParseJournal(text);
-  EXPECT_EQ(j.title, "Product");
-  ASSERT_EQ(j.files.size(), 1u);
-  EXPECT_TRUE(j.files[0].created);
-  ASSERT_EQ(j.values.size(), 1u);
-  EXPECT_EQ(j.values[0].type, 1u);
-  EXPECT_EQ(j.values[0].data, std::string("old\0", 4));
-  ASSERT_EQ(j.profiles.size(), 1u);
-  EXPECT_FALSE(j.profiles[0].value);
+std::string Line(char kind, const std::vector<std::string>& fields) { return install::JournalLine(kind, fields); }
 
-  try {
-    ParseJournal(install::JournalLine('S', {"Product", "C:\\App"}) + "X\tzz\r\n");
-    ADD_FAILURE() << "accepted";
-  } catch (const RecordError& error) {
-    EXPECT_EQ(error.Line(), 2u);
+TEST(Journal, PassesBelongToTheirProductAndCutLinesArePassedOverAndNoted) {
+  const std::string text = Line('S', {"A", "C:\\Tools"}) + Line('F', {"C:\\Tools\\a.exe", "new"}) +
+                           "V\tHKEY_CURRENT_USER\tSoftware\\A\tN\t1\t6F" +  // cut short, then marked so
+                           "\r\n" + Line('C', {}) + Line('S', {"B", "C:\\Tools"}) +
+                           Line('F', {"C:\\Tools\\b.exe", "new"}) + Line('S', {"A", "C:\\Tools"}) +
+                           Line('P', {"a.ini", "S", "K", "=old"}) + "F\tC:\\Tools\\c.";
+  const JournalText journal(text);
+  EXPECT_EQ(journal.Titles(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(journal.Notes().size(), 2u);
+  const Journal a = *journal.For("A");
+  ASSERT_EQ(a.files.size(), 1u);
+  EXPECT_EQ(a.files[0].path, "C:\\Tools\\a.exe");
+  EXPECT_TRUE(a.values.empty());
+  ASSERT_EQ(a.profiles.size(), 1u);
+  EXPECT_EQ(a.profiles[0].value, "old");
+  EXPECT_EQ(journal.Without("A"), Line('S', {"B", "C:\\Tools"}) + Line('F', {"C:\\Tools\\b.exe", "new"}));
+  EXPECT_FALSE(journal.For("C"));
+
+  for (const std::string& bad : {Line('S', {"A", "C:\\A"}) + "X\tzz\r\n", Line('F', {"C:\\A\\a", "new"})}) {
+    try {
+      JournalText{bad};
+      ADD_FAILURE() << "accepted " << bad;
+    } catch (const RecordError& error) {
+      EXPECT_GE(error.Line(), 1u);
+    }
   }
 }
 
-TEST(Plan, WithAJournalKeepsWhatWasThereAndPutsBackEarlierData) {
+// One row per case of ordinary use and of a journal written by someone else.
+TEST(Plan, TakesBackOnlyWhatTheProductsInstallMadeAndPutsBackOnlyFromATrustedJournal) {
+  Record record;
+  record.title = "B";
+  record.files = {"C:\\Tools\\never-journaled.dll"};
+  record.removeKeys = {{"HKEY_CLASSES_ROOT", ".mrw"}, {"HKEY_CLASSES_ROOT", "B.Document"}};
+  const std::string text =
+      Line('S', {"A", "C:\\Tools"}) + Line('F', {"C:\\Tools\\a.exe", "new"}) +
+      Line('S', {"B", "C:\\TOOLS"}) +
+      Line('F', {"C:\\TOOLS\\b.exe", "failed"}) + Line('F', {"C:\\Tools\\kept.ini", "existed"}) +
+      Line('S', {"B", "C:\\Tools"}) +
+      Line('F', {"C:\\Tools\\b.exe", "new"}) + Line('F', {"c:\\tools\\KEPT.INI", "new"}) +
+      Line('F', {"C:\\Tools/../WINDOWS/win.ini", "new"}) +
+      Line('L', {"C:\\WINDOWS\\Start Menu\\Programs\\B\\B.lnk"}) + Line('L', {"C:\\WINDOWS\\system.ini"}) +
+      Line('G', {"C:\\WINDOWS\\Start Menu\\Programs\\B"}) + Line('G', {"C:\\WINDOWS"}) +
+      Line('V', {"HKEY_CLASSES_ROOT", ".mrw", "", "1", "4F6C6400"}) +
+      Line('V', {"HKEY_CLASSES_ROOT", "B.Document", "", "-"}) +
+      Line('V', {"HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "B", "-"}) +
+      Line('V', {"HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "Shell", "-"}) +
+      Line('P', {"b.ini", "S", "K", "=old"}) + Line('P', {"win.ini", "windows", "load", "-"}) +
+      Line('P', {"C:\\Users\\me\\notes.txt", "S", "K", "-"});
+  const JournalText journal(text);
+  const SafetyRules rules({"C:\\Tools", {"C:\\WINDOWS"}, {"C:\\WINDOWS\\Start Menu\\Programs"}}, NoLongName);
+
+  for (const bool trusted : {true, false}) {
+    const Plan plan = MakePlan({&record, &journal, trusted}, rules);
+    EXPECT_EQ(plan.title, "B");
+    std::vector<std::string> acted, kept;
+    bool sweep = false;
+    for (const Step& step : plan.steps) {
+      std::string item = step.path;
+      if (step.action == Action::Value) item = step.value.key.path + "\\" + step.value.name;
+      if (step.action == Action::Key) item = "key " + step.key.path;
+      if (step.action == Action::Profile) item = step.path + " " + step.entry;
+      if (step.action == Action::StartupValues) sweep = true;
+      if (item.empty() || step.action == Action::Destination) continue;
+      (step.keep.empty() ? acted : kept).push_back(item);
+      if (step.action == Action::Value && step.value.name == "B") EXPECT_TRUE(step.startup);
+    }
+    // A's file stays; B's file, whose first copy failed, and every spelling of the folder count as one.
+    std::vector<std::string> expectActed = {"C:\\WINDOWS\\Start Menu\\Programs\\B\\B.lnk",
+                                            "C:\\WINDOWS\\Start Menu\\Programs\\B", "C:\\Tools\\b.exe",
+                                            "B.Document\\", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\B",
+                                            "key B.Document"};
+    std::vector<std::string> expectKept = {"C:\\WINDOWS\\system.ini", "C:\\WINDOWS", "C:\\Tools\\kept.ini",
+                                           "C:\\Tools\\..\\WINDOWS\\win.ini",
+                                           "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Shell",
+                                           "key .mrw", "win.ini load", "C:\\Users\\me\\notes.txt K"};
+    // The put-back value keeps its key; it and the profile entry are put back only from a trusted journal.
+    std::vector<std::string>& putBack = trusted ? expectActed : expectKept;
+    putBack.push_back(".mrw\\");
+    putBack.push_back("b.ini K");
+    std::sort(acted.begin(), acted.end());
+    std::sort(kept.begin(), kept.end());
+    std::sort(expectActed.begin(), expectActed.end());
+    std::sort(expectKept.begin(), expectKept.end());
+    EXPECT_EQ(acted, expectActed) << trusted;
+    EXPECT_EQ(kept, expectKept) << trusted;
+    EXPECT_FALSE(sweep);
+    EXPECT_EQ(plan.otherProducts, (std::vector<std::string>{"A"}));
+    EXPECT_EQ(plan.otherFiles, (std::vector<std::string>{"c:\\tools\\a.exe"}));
+    EXPECT_EQ(plan.journalRest, Line('S', {"A", "C:\\Tools"}) + Line('F', {"C:\\Tools\\a.exe", "new"}));
+    EXPECT_EQ(plan.notes.size(), trusted ? 0u : 1u);
+  }
+}
+
+TEST(Plan, WithoutAJournalTheRecordSaysWhatGoesAndStartUpValuesAreFoundByCommand) {
   Record record;
   record.title = "Product";
-  record.files = {"C:\\App\\a.exe", "C:\\App\\settings.ini", "C:\\Shared\\common.dll"};
-  record.values = {{{"HKEY_CURRENT_USER", "Software\\T"}, "Never written"}};
-  record.removeKeys = {{"HKEY_LOCAL_MACHINE", "SOFTWARE"}};
-  const Journal journal = ParseJournal(install::JournalLine('S', {"Product", "C:\\App"}) +
-                                       install::JournalLine('F', {"C:\\App\\a.exe", "new"}) +
-                                       install::JournalLine('F', {"C:\\App\\settings.ini", "existed"}) +
-                                       install::JournalLine('F', {"C:\\App\\extra\\letter.mrw", "new"}) +
-                                       install::JournalLine('V', {"HKEY_CURRENT_USER", "Software\\T", "Mode", "1", "41"}));
-  const SafetyRules rules("C:\\App", {"C:\\WINDOWS"}, NoShortForm);
-  const Plan plan = MakePlan(&record, &journal, rules);
-
-  std::vector<std::string> removed, kept;
-  const Step* value = nullptr;
+  record.files = {"C:\\App\\a.exe", "c:/app/A.EXE", "C:\\Shared\\common.dll"};
+  const SafetyRules rules({"C:\\App", {"C:\\WINDOWS"}, {}}, NoLongName);
+  const Plan plan = MakePlan({&record, nullptr, false}, rules);
+  std::vector<std::string> files;
+  bool sweep = false;
   for (const Step& step : plan.steps) {
-    if (step.action == Action::File) (step.keep.empty() ? removed : kept).push_back(step.path);
-    if (step.action == Action::Value) value = value ? nullptr : &step;
-    if (step.action == Action::Key) {
-      EXPECT_NE(step.keep, "") << "HKEY_LOCAL_MACHINE\\SOFTWARE";
-    }
+    if (step.action == Action::File) files.push_back(step.path);
+    sweep = sweep || step.action == Action::StartupValues;
   }
-  EXPECT_EQ(removed, (std::vector<std::string>{"C:\\App\\a.exe", "C:\\Shared\\common.dll", "C:\\App\\extra\\letter.mrw"}));
-  EXPECT_EQ(kept, (std::vector<std::string>{"C:\\App\\settings.ini"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"C:\\App\\a.exe", "C:\\Shared\\common.dll"}));
   EXPECT_EQ(plan.SharedFiles(), (std::vector<std::string>{"C:\\Shared\\common.dll"}));
-  // Only the value the journal saw being set, put back as it was.
-  ASSERT_NE(value, nullptr);
-  EXPECT_EQ(value->value.name, "Mode");
-  EXPECT_EQ(value->earlierType, 1u);
-  EXPECT_EQ(value->earlierData, "A");
-  EXPECT_EQ(plan.steps.back().action, Action::Destination);
+  EXPECT_TRUE(sweep);
+  EXPECT_FALSE(plan.journalRest);
 }
 
 TEST(CommandLine, SwitchesThenTheFolderInAnyForm) {
