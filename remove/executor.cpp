@@ -58,7 +58,12 @@ class Remover {
   static std::string ItemOf(const Step& step) {
     if (step.action == Action::Value) return ValueText(step.value);
     if (step.action == Action::Key) return step.key.root + "\\" + step.key.path;
+    if (step.action == Action::Profile) return ProfileItem(step);
     return step.path;
+  }
+
+  static std::string ProfileItem(const Step& step) {
+    return step.path + " [" + step.section + "] " + step.entry;
   }
 
   void Report(const Outcome& outcome) {
@@ -239,7 +244,7 @@ class Remover {
   }
 
   void RestoreProfile(const Step& step) {
-    const std::string item = step.path + " [" + step.section + "] " + step.entry;
+    const std::string item = ProfileItem(step);
     Show(item);
     // A name without a folder is a file in the Windows folder. An entry that
     // was not there before has nothing to undo where the file never came to be.

@@ -302,7 +302,9 @@ std::string SafetyRules::KeyRefusal(const RegKey& key) {
   const RegKey form = CanonicalKey(key);
   if (form.path.empty()) return "a registry root key";
   const std::string first = form.path.substr(0, form.path.find('\\'));
-  if (form.root == "HKEY_CLASSES_ROOT") return IsSystemClass(first) ? "a class of Windows" : "";
+  if (form.root == "HKEY_CLASSES_ROOT" && IsSystemClass(first))
+    return first == form.path ? "a file class of Windows" : "a key of Windows";
+  if (form.root == "HKEY_CLASSES_ROOT") return "";
   if (first == form.path) return "a key directly under a root key";
   if (IsWindowsKey(form.path) || HoldsWindowsKey(form.path)) return "a key of Windows";
   return "";
