@@ -84,11 +84,11 @@ demo-silent: all
 screenshot: all
 	@$(ARCHES); template $$first && tools/screenshot "$$(dir $$first)" docs/wizard.png
 
-# Both benchmarks, start-up first; a result over its target fails the target
-# once both have run.
+# The benchmarks, start-up first, then copy and removal; a result over its
+# target fails the target once all have run.
 bench: all
 	@$(ARCHES); template $$first || exit 1; rc=0; \
-	bench/startup "$$(dir $$first)" || rc=1; bench/copy "$$(dir $$first)" || rc=1; exit $$rc
+	bench/startup "$$(dir $$first)" || rc=1; bench/copy "$$(dir $$first)" || rc=1; bench/remove "$$(dir $$first)" || rc=1; exit $$rc
 
 bench-copy: all
 	@$(ARCHES); template $$first && bench/copy "$$(dir $$first)"

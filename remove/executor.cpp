@@ -127,17 +127,23 @@ class Remover {
     RemoveFile(file, false);
   }
 
+  // The delete is tried first: a plain file then costs the system one call.
   void RemoveFile(const std::string& path, bool pruneLater) {
     Show(path);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return Report({Result::Gone, path, ""});
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Report({Result::Kept, path, "a folder, not a file"});
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (DeleteFileA(path.c_str())) {
-      if (pruneLater) emptied_.push_back(install::ExtractFilePath(path));
-      return Report({Result::Removed, path, ""});
+    if (!DeleteFileA(path.c_str())) {
+      const DWORD error = GetLastError();
+      const DWORD attributes = GetFileAttributesA(path.c_str());
+      if (attributes == INVALID_FILE_ATTRIBUTES) return Report({Result::Gone, path, ""});
+      if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Report({Result::Kept, path, "a folder, not a file"});
+      if (!(attributes & FILE_ATTRIBUTE_READONLY) || !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL) ||
+          !DeleteFileA(path.c_str()))
+        return NotDeleted(path, attributes, attributes & FILE_ATTRIBUTE_READONLY ? GetLastError() : error);
     }
-    const DWORD error = GetLastError();
+    if (pruneLater) emptied_.push_back(install::ExtractFilePath(path));
+    Report({Result::Removed, path, ""});
+  }
+
+  void NotDeleted(const std::string& path, DWORD attributes, DWORD error) {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION) {
       if (ScheduleDelete(path)) return Report({Result::Scheduled, path, ""});
     }
