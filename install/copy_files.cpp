@@ -7,7 +7,10 @@
 #include "install/file_rules.h"
 #include "install/paths.h"
 #include "install/space_rules.h"
+#include "install/registry_rules.h"
+#include "platform/file_version.h"
 #include "platform/files.h"
+#include "platform/registry.h"
 
 namespace install {
 
@@ -22,7 +25,7 @@ constexpr int kDiskPrompts = 5;
 // else) has its attributes reset, so read-only, hidden and system files are
 // replaced too, and a kept one is left as it is. Without a keep list neither
 // happens. The result tells the journal whether the file is new.
-enum class Copied { Failed, New, OverEarlier };
+enum class Copied { Failed, New, OverEarlier, KeptNewer };
 
 // Clears up after a failed copy and keeps its error code for the caller.
 Copied Failed(const std::string& temporary, DWORD error) {
@@ -31,7 +34,18 @@ Copied Failed(const std::string& temporary, DWORD error) {
   return Copied::Failed;
 }
 
-Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep) {
+// A file whose version resource is higher than the source's stays.
+bool NewerThere(const std::string& source, const std::string& target) {
+  const std::optional<std::uint64_t> there = platform::FileVersion(target);
+  if (!there) return false;
+  const std::optional<std::uint64_t> ours = platform::FileVersion(source);
+  return ours && *there > *ours;
+}
+
+// `shared`: a file outside the destination folder, which other programs may
+// use; an older disk never downgrades it.
+Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep, bool shared) {
+  if (shared && NewerThere(source, target)) return Copied::KeptNewer;
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
   if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) return Failed(temporary, GetLastError());
   if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
@@ -50,8 +64,19 @@ Copied InstallFile(const std::string& source, const std::string& target, const K
 void Note(Journal& journal, const std::string& target, Copied copied) {
   if (copied == Copied::Failed)
     journal.FileFailed(target);
+  else if (copied == Copied::KeptNewer)
+    journal.FileKeptNewer(target);
   else
     journal.File(target, copied == Copied::New);
+}
+
+// A shared file counts one more user, as the platform's installers count
+// them; one that was there without a count had a user already.
+void CountUse(const std::string& target, bool existed, Journal& journal) {
+  namespace registry = platform::registry;
+  const std::optional<DWORD> before = registry::ReadDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, target);
+  journal.UseCount(target, before);
+  registry::WriteDword(HKEY_LOCAL_MACHINE, kSharedDllsKey, target, (before ? *before : existed ? 1 : 0) + 1);
 }
 
 }  // namespace
@@ -82,12 +107,16 @@ std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::L
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
       if (!view.InsertDisk(step.line)) break;
     view.Repaint();
-    const Copied copied = InstallFile(source, step.target, &keep);
+    const bool shared = !InsideFolder(step.target, folders.destination);
+    const Copied copied = InstallFile(source, step.target, &keep, shared);
     if (copied == Copied::Failed) {
       view.CopyFailed(step.line, GetLastError());
       ++failed;
     }
-    if (IsJournaled(ExtractFileName(step.target))) Note(journal, step.target, copied);
+    if (IsJournaled(ExtractFileName(step.target))) {
+      Note(journal, step.target, copied);
+      if (shared && copied != Copied::Failed) CountUse(step.target, copied != Copied::New, journal);
+    }
     else if (copied != Copied::Failed) view.Note("file: " + step.target);
   }
   return failed;
@@ -99,7 +128,7 @@ void CopyExtra(const std::string& extraFile, const std::string& extraFolder, con
   const std::string folder = InFolder(folders.destination, extraFolder);
   platform::ForceDirectories(folder);
   const std::string target = folder + "\\" + extraFile;
-  Note(journal, target, InstallFile(InFolder(folders.source, extraFile), target, nullptr));
+  Note(journal, target, InstallFile(InFolder(folders.source, extraFile), target, nullptr, false));
 }
 
 }  // namespace install

@@ -68,6 +68,15 @@ void Journal::FileFailed(const std::string& path) {
   Write(JournalLine('F', {path, "failed"}));
 }
 
+void Journal::FileKeptNewer(const std::string& path) {
+  Note("file: " + path + " (kept: newer)");
+  Write(JournalLine('F', {path, "newer"}));
+}
+
+void Journal::UseCount(const std::string& path, std::optional<unsigned long> before) {
+  Write(JournalLine('N', {path, before ? Decimal(*before) : "-"}));
+}
+
 void Journal::Shortcut(const std::string& path) {
   Note("shortcut: " + path);
   Write(JournalLine('L', {path}));

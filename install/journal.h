@@ -2,6 +2,7 @@
 // The install journal (journal_format.h), written line by line while the
 // install pass runs: each line goes to the file as the action happens, so
 // the journal tells what was done even when the pass stops with an error.
+#include <optional>
 #include <string>
 
 #include "platform/handle.h"
@@ -34,6 +35,10 @@ class Journal {
   void File(const std::string& path, bool created);
   // A file whose copy failed: nothing of the install's stands there.
   void FileFailed(const std::string& path);
+  // A shared file left as it was, for its version is higher than the install's.
+  void FileKeptNewer(const std::string& path);
+  // Before a shared file's use count changes: the count it had, if any.
+  void UseCount(const std::string& path, std::optional<unsigned long> before);
   void Shortcut(const std::string& path);
   void GroupFolder(const std::string& folder);
   // Before a registry value is set: what it held, or that it was absent.

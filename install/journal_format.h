@@ -8,6 +8,8 @@
 //   S  title  destination                    an install pass began
 //   F  path   new|existed                    a file written by the pass
 //   F  path   failed                         a file whose copy failed
+//   F  path   newer                          a shared file kept, for its version is higher
+//   N  path   count|-                        a shared file's use count, before the pass added one
 //   L  path                                  a shortcut made
 //   G  folder                                the Start Menu folder made
 //   V  root  key  name  -                    a registry value set that did not exist

@@ -1,12 +1,18 @@
 #include "install/paths.h"
 
 #include "platform/path_chars.h"
+#include "script/lines.h"
 
 namespace install {
 
 std::string InFolder(const std::string& folder, const std::string& name) {
   if (platform::EndsWithBackslash(folder)) return folder + name;
   return folder + "\\" + name;
+}
+
+bool InsideFolder(const std::string& path, const std::string& folder) {
+  const std::string head = platform::EndsWithBackslash(folder) ? folder : folder + "\\";
+  return path.size() > head.size() && script::LowerAscii(path.substr(0, head.size())) == script::LowerAscii(head);
 }
 
 std::string ExtractFileName(const std::string& path) {

@@ -11,6 +11,8 @@ namespace install {
 inline constexpr char kProductKey[] = "SOFTWARE\\Tarnwick\\marrowgate";
 inline constexpr char kRunServicesKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
 inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Use counts of files that programs share: a REG_DWORD named by the file's path.
+inline constexpr char kSharedDllsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
 // One ":reg" or ":reg1" entry as written, except that the value name "**"
 // is already the default value's empty name.

@@ -144,6 +144,19 @@ bool WriteValue(HKEY root, const std::string& path, const std::string& name, con
                                static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
 
+std::optional<DWORD> ReadDword(HKEY root, const std::string& path, const std::string& name) {
+  const std::optional<RawValue> value = ReadValue(root, path, name);
+  if (!value || value->type != REG_DWORD || value->data.size() != 4) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(value->data.data());
+  return DWORD{bytes[0]} | DWORD{bytes[1]} << 8 | DWORD{bytes[2]} << 16 | DWORD{bytes[3]} << 24;
+}
+
+bool WriteDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {
+  const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+                         static_cast<char>(value >> 24)};
+  return WriteValue(root, path, name, {REG_DWORD, std::string(bytes, 4)});
+}
+
 bool DeleteValue(HKEY root, const std::string& path, const std::string& name) {
   KeyHandle key = Open(root, path, false);
   return key && RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;

@@ -44,6 +44,9 @@ bool WriteValue(HKEY root, const std::string& path, const std::string& name, con
 bool DeleteValue(HKEY root, const std::string& path, const std::string& name);
 // The names of the key's values; none when it does not open.
 std::vector<std::string> ValueNames(HKEY root, const std::string& path);
+// A REG_DWORD value; nothing when it is missing or of another type.
+std::optional<DWORD> ReadDword(HKEY root, const std::string& path, const std::string& name);
+bool WriteDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
 // Deletes the key when it holds neither values nor subkeys; false otherwise.
 bool DeleteIfEmpty(HKEY root, const std::string& path);
 

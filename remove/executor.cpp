@@ -76,7 +76,7 @@ class Remover {
     switch (step.action) {
       case Action::Shortcut: return RemoveShortcut(step.path);
       case Action::GroupFolder: return RemoveFolder(step.path, true);
-      case Action::File: return RemoveFile(step.path, true);
+      case Action::File: return step.useCountsAdded ? ReleaseSharedFile(step) : RemoveFile(step.path, true);
       case Action::PruneFolders: return PruneFolders();
       case Action::Value:
         if (step.earlierType) return RestoreValue(step);
@@ -218,6 +218,26 @@ class Remover {
     if (!registry::DeleteValue(root, value.key.path, value.name)) return Report({Result::Gone, item, ""});
     Report({Result::Removed, item, ""});
     PruneKey(root, value.key);
+  }
+
+  // The product's passes give back what they added to the file's use count;
+  // the file goes with its last user. A count gone back to where it was
+  // before the first pass goes too: the file had a user then, or none.
+  void ReleaseSharedFile(const Step& step) {
+    const std::optional<DWORD> count = registry::ReadDword(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path);
+    if (!count) return Report({Result::Kept, step.path, "it may be used by other programs"});
+    const long left = static_cast<long>(*count) - static_cast<long>(step.useCountsAdded);
+    const long before = step.useCountBefore ? static_cast<long>(*step.useCountBefore) : step.existedBefore ? 1 : 0;
+    if (left <= 0) {
+      registry::DeleteValue(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path);
+      return RemoveFile(step.path, true);
+    }
+    if (!step.useCountBefore && left == before) {
+      registry::DeleteValue(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path);
+      return Report({Result::Kept, step.path, "it was there before the install"});
+    }
+    registry::WriteDword(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path, static_cast<DWORD>(left));
+    Report({Result::Kept, step.path, "other programs use it (use count " + install::Decimal(left) + ")"});
   }
 
   // A start-up value goes only while it starts a program of this product.

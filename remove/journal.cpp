@@ -10,7 +10,8 @@ namespace {
 bool WellFormed(char kind, const std::vector<std::string>& f) {
   switch (kind) {
     case 'S': return f.size() == 2;
-    case 'F': return f.size() == 2 && (f[1] == "new" || f[1] == "existed" || f[1] == "failed");
+    case 'F': return f.size() == 2 && (f[1] == "new" || f[1] == "existed" || f[1] == "newer" || f[1] == "failed");
+    case 'N': return f.size() == 2 && (f[1] == "-" || install::ParseDecimal(f[1]));
     case 'L':
     case 'G': return f.size() == 1;
     case 'V':
@@ -80,8 +81,10 @@ std::optional<Journal> JournalText::For(const std::string& title) const {
         if (j.title.empty()) j.title = f[0], j.destination = f[1];
         break;
       case 'F':
-        j.files.push_back({f[0], f[1] == "new" ? FileState::New : f[1] == "existed" ? FileState::Existed : FileState::Failed});
+        // A shared file kept for its newer version was there before.
+        j.files.push_back({f[0], f[1] == "new" ? FileState::New : f[1] == "failed" ? FileState::Failed : FileState::Existed});
         break;
+      case 'N': j.counts.push_back({f[0], f[1] == "-" ? std::nullopt : install::ParseDecimal(f[1])}); break;
       case 'L': j.shortcuts.push_back(f[0]); break;
       case 'G': j.groupFolders.push_back(f[0]); break;
       case 'V': {

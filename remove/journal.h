@@ -23,6 +23,11 @@ struct EarlierValue {
   std::optional<unsigned long> type;
   std::string data;
 };
+// A shared file's use count before a pass added one to it; nothing: it had none.
+struct EarlierCount {
+  std::string path;
+  std::optional<unsigned long> count;
+};
 struct EarlierProfile {
   std::string file, section, key;
   std::optional<std::string> value;
@@ -36,6 +41,7 @@ struct Journal {
   std::vector<std::string> shortcuts, groupFolders;
   std::vector<EarlierValue> values;
   std::vector<EarlierProfile> profiles;
+  std::vector<EarlierCount> counts;  // one per pass that counted the file
 };
 
 class JournalText {

@@ -1,5 +1,6 @@
 #include "remove/plan.h"
 
+#include <map>
 #include <set>
 
 namespace uninstall {
@@ -91,6 +92,18 @@ class Planner {
     plan_.steps.push_back(step);
   }
 
+  // A shared file the install counted goes by its count, not by a question.
+  void AddCountedFile(const std::string& path, bool existed, const std::vector<const EarlierCount*>& counts) {
+    Step step(Action::File, SafetyRules::Spelled(path));
+    step.keep = rules_.PathRefusal(path);
+    if (step.keep.empty() && !in_.journalTrusted)
+      step.keep = "the journal was changed after the install; its use count is left as it is";
+    step.useCountsAdded = static_cast<unsigned long>(counts.size());
+    step.useCountBefore = counts.front()->count;
+    step.existedBefore = existed;
+    plan_.steps.push_back(step);
+  }
+
   void AddRecordFiles(const Record& record) {
     FirstOnly first;
     for (const std::string& path : record.files)
@@ -100,9 +113,17 @@ class Planner {
   // The first line about a file tells how it was; a copy that failed tells
   // nothing, as the file is not the install's.
   void AddJournalFiles(const Journal& journal) {
+    std::map<std::string, std::vector<const EarlierCount*>> counts;
+    for (const EarlierCount& count : journal.counts) counts[Key(count.path)].push_back(&count);
     FirstOnly first;
-    for (const JournalFile& file : journal.files)
-      if (file.state != FileState::Failed && first.Take(Key(file.path))) AddFile(file.path, file.state == FileState::Existed);
+    for (const JournalFile& file : journal.files) {
+      if (file.state == FileState::Failed || !first.Take(Key(file.path))) continue;
+      const auto counted = counts.find(Key(file.path));
+      if (counted != counts.end() && !rules_.InDestination(file.path))
+        AddCountedFile(file.path, file.state == FileState::Existed, counted->second);
+      else
+        AddFile(file.path, file.state == FileState::Existed);
+    }
   }
 
   // A path that is not full has no canonical form: it is kept apart as written.

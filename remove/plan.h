@@ -33,6 +33,11 @@ struct Step {
   std::string keep;
   // A file outside the destination folder, which other programs may use.
   bool shared = false;
+  // A shared file with a use count: the passes that added one to it, and
+  // the count before the first of them (nothing: it had none).
+  unsigned long useCountsAdded = 0;
+  std::optional<unsigned long> useCountBefore;
+  bool existedBefore = false;
   RegValueRef value;
   // A start-up value: removed only while it starts a program in the destination.
   bool startup = false;

@@ -32,6 +32,14 @@ std::optional<std::string> RegValue(HKEY root, const std::string& path, const st
   return std::string(data.data());
 }
 
+std::optional<DWORD> DwordValue(HKEY root, const std::string& path, const std::string& name) {
+  DWORD value = 0, type = 0, size = sizeof value;
+  if (RegGetValueA(root, path.c_str(), name.c_str(), RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return value;
+}
+
 bool KeyExists(HKEY root, const std::string& path) {
   Key key;
   return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key.h) == ERROR_SUCCESS;

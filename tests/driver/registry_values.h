@@ -13,6 +13,8 @@ namespace driver {
 // the value is missing. A value that is not a string is an error.
 std::optional<std::string> RegValue(HKEY root, const std::string& path, const std::string& name);
 bool KeyExists(HKEY root, const std::string& path);
+// A REG_DWORD value; nothing when it is missing or of another type.
+std::optional<DWORD> DwordValue(HKEY root, const std::string& path, const std::string& name);
 std::size_t ValueCount(HKEY root, const std::string& path);
 // Creates the key where needed; throws when the value cannot be set.
 void SetRegValue(HKEY root, const std::string& path, const std::string& name, const std::string& value);
