@@ -25,8 +25,8 @@ class Install : public ::testing::Test {
     return destination_ + (name.empty() ? "" : "\\" + name);
   }
   // Starts the program with this script and presses Install.
-  void StartInstall(std::initializer_list<std::string> script) {
-    run_.AddFile("setup.ini", Crlf(script));
+  void StartInstall(const script::Lines& script) {
+    run_.AddFile("setup.ini", script::JoinLines(script));
     run_.Start();
     ASSERT_TRUE(run_.Wizard());
     run_.Install(destination_);
@@ -71,6 +71,29 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "first");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "second");
   EXPECT_EQ(Record(), Crlf({"App Title", Dest("A.TXT"), Dest("B.TXT"), GroupLine("App"), ":" + Dest() + "\\"}));
+}
+
+// 101 entries: the positions of entries 29 and 53 are where 53-bit and 64-bit
+// mantissas part (28 and 53 with the first, 29 and 52 with the second).
+TEST_F(Install, ProgressIsWorkedOutWithTheExtendedShare) {
+  std::vector<std::string> lines{"\\App", "App", "App Title", ":files"};
+  for (int index = 1; index <= 100; ++index)
+    lines.push_back(index == 29 ? "A.TXT" : index == 53 ? "B.TXT" : "-install");
+  lines.push_back(":");
+  StartInstall(script::Lines(lines));
+  HWND copy = CopyWindow();
+  ASSERT_TRUE(copy);
+  MessageBoxView box = NextBox();
+  EXPECT_EQ(box.text, "Insert the disk with A.TXT");
+  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 29);
+  run_.AddFile("A.TXT", "a");
+  Answer(box);
+  box = NextBox();
+  EXPECT_EQ(box.text, "Insert the disk with B.TXT");
+  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 52);
+  run_.AddFile("B.TXT", "b");
+  Answer(box);
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 
 TEST_F(Install, NamesDirectivesAndTheRecord) {

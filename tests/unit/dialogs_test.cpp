@@ -7,6 +7,7 @@
 
 #include "driver.h"
 #include "platform/application.h"
+#include "platform/late_bound.h"
 #include "platform/message_dialog.h"
 #include "reader/ids.h"
 #include "reader/uReadMe.h"
@@ -107,6 +108,19 @@ TEST_F(Reader, EnterRightAfterOpeningAcceptsAndEmptiesTheText) {
   EXPECT_EQ(result, 1);
   EXPECT_EQ(fReadMe.Memo1.Text(), "");
   EXPECT_FALSE(fReadMe.Visible());
+}
+
+// Run also with Wine reporting Windows 95, whose edit control would cut the
+// text at 64 KB: there the text goes to a rich edit control.
+TEST_F(Reader, ShowsALongTextWhole) {
+  std::string text;
+  for (int line = 0; text.size() < 100000; ++line) text += "Clause " + std::to_string(line) + " {\\rtf1 kept as written.\r\n";
+  fReadMe.Memo1.SetText(text);
+  char windowClass[32] = "";
+  GetClassNameA(fReadMe.Memo1.Handle(), windowClass, sizeof windowClass);
+  EXPECT_STRCASEEQ(windowClass, platform::IsWindowsNT() ? "Edit" : "RichEdit");
+  EXPECT_EQ(GetDlgCtrlID(fReadMe.Memo1.Handle()), reader::ids::Memo1);
+  EXPECT_TRUE(fReadMe.Memo1.Text() == text) << fReadMe.Memo1.Text().size() << " of " << text.size() << " bytes";
 }
 
 TEST_F(Reader, EscDeclinesAndKeepsTheText) {
