@@ -90,6 +90,34 @@ TEST(MessageDialogButtons, EachButtonGivesItsResult) {
   }
 }
 
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+TEST(MessageDialogBounds, ALongTextStaysOnTheScreenAndEnterPressesTheGivenDefault) {
+  App();
+  std::string text = "Remove these?";
+  for (int line = 0; line < 200; ++line) text += "\r\nC:\\Shared\\file" + std::to_string(line) + ".dll";
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  bool boxInside = false, buttonsInside = true;
+  const int enter = WhileAnswering(
+      [&] {
+        const MessageBoxView box = WaitForBox();
+        RECT frame, button;
+        GetWindowRect(box.handle, &frame);
+        boxInside = Inside(frame, screen);
+        for (const char* caption : {"&Yes", "&No"}) {
+          GetWindowRect(FindWindowExA(box.handle, nullptr, "Button", caption), &button);
+          buttonsInside = buttonsInside && Inside(button, frame);
+        }
+        PressKey(box.handle, VK_RETURN);
+      },
+      [&] { return platform::MessageDlg(text, DialogType::Confirmation, Buttons::Yes | Buttons::No, Buttons::No); });
+  EXPECT_TRUE(boxInside);
+  EXPECT_TRUE(buttonsInside);
+  EXPECT_EQ(enter, platform::ResultNo);
+}
+
 // The application object must exist before any form.
 struct WithApplication {
   WithApplication() { App(); }
