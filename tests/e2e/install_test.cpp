@@ -42,6 +42,16 @@ class Install : public ::testing::Test {
     PressButton(box.handle, button);
     WaitUntil([&] { return !IsWindow(box.handle); });
   }
+  // The progress shown under the next disk prompt, which must ask for
+  // `line`; the file then appears, and the prompt is answered.
+  int PositionAtPrompt(HWND copy, const std::string& line, const std::string& content) {
+    const MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "Insert the disk with " + line);
+    const int position = ProgressPosition(Child(copy, install::ids::progress));
+    run_.AddFile(line, content);
+    Answer(box);
+    return position;
+  }
   std::string Record() const { return ReadFile(Dest("unin.ini")); }
   // The record's line for the program group of a script with a file list.
   static std::string GroupLine(const std::string& group) { return "+" + ProgramsFolder() + "\\" + group + "\\"; }
@@ -54,7 +64,7 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   StartInstall({"\\App", "App", "App Title", ":files", "-install", "A.TXT", "B.TXT", ":"});
   HWND copy = CopyWindow();
   ASSERT_TRUE(copy);
-  MessageBoxView box = NextBox();
+  const MessageBoxView box = NextBox();
   EXPECT_EQ(box.caption, "Confirm");
   EXPECT_EQ(box.text, "Insert the disk with A.TXT");
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
@@ -62,11 +72,7 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 66);
   run_.AddFile("A.TXT", "first");
   Answer(box);
-  box = NextBox();
-  EXPECT_EQ(box.text, "Insert the disk with B.TXT");
-  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 100);
-  run_.AddFile("B.TXT", "second");
-  Answer(box);
+  EXPECT_EQ(PositionAtPrompt(copy, "B.TXT", "second"), 100);
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "first");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "second");
@@ -83,16 +89,8 @@ TEST_F(Install, ProgressIsWorkedOutWithTheExtendedShare) {
   StartInstall(script::Lines(lines));
   HWND copy = CopyWindow();
   ASSERT_TRUE(copy);
-  MessageBoxView box = NextBox();
-  EXPECT_EQ(box.text, "Insert the disk with A.TXT");
-  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 29);
-  run_.AddFile("A.TXT", "a");
-  Answer(box);
-  box = NextBox();
-  EXPECT_EQ(box.text, "Insert the disk with B.TXT");
-  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 52);
-  run_.AddFile("B.TXT", "b");
-  Answer(box);
+  EXPECT_EQ(PositionAtPrompt(copy, "A.TXT", "a"), 29);
+  EXPECT_EQ(PositionAtPrompt(copy, "B.TXT", "b"), 52);
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 
