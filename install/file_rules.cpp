@@ -42,8 +42,19 @@ std::optional<std::string> DirectivePrefix(const std::string& line, const std::s
 
 int ProgressPosition(std::size_t index, std::size_t count) {
   if (count < 2) return 100;
-  const long double share = static_cast<long double>(index) / static_cast<long double>(count - 1);
-  return static_cast<int>(share * 100);
+  // The position is defined as the share index / (count - 1), rounded to a
+  // 64-bit mantissa, times 100, rounded again, truncated. Worked out in
+  // integers, so that no state of the x87 unit (53-bit precision, which a
+  // DLL loaded into the process may set) can change it. Where 100 * index
+  // is no multiple of count - 1, the two roundings are far too small to
+  // cross an integer: the exact quotient's integer part is the result.
+  // Where it is, the share is exactly k/100, and for k = 53 and 59 the
+  // rounded share falls below it, so the extended product is k - 1.
+  const auto divisor = static_cast<unsigned long long>(count - 1);
+  const auto scaled = static_cast<unsigned long long>(index) * 100;
+  const int whole = static_cast<int>(scaled / divisor);
+  if (scaled % divisor == 0 && (whole == 53 || whole == 59)) return whole - 1;
+  return whole;
 }
 
 bool IsJournaled(const std::string& installedName) { return installedName != "twremove.exe"; }

@@ -33,6 +33,10 @@ struct InstallOutcome {
   bool restartWanted = false;
   std::string runProgram;  // relative to the destination folder
   std::size_t failedCopies = 0;
+
+  // Declined, or No to a disk too small: the pass changed nothing, so the
+  // front end writes no late value and asks no closing question.
+  bool NothingInstalled() const { return end == PassEnd::Declined || end == PassEnd::NoSpace; }
 };
 
 // Runs the pass; a step's error is thrown on, with `outcome` as far as it got.

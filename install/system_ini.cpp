@@ -4,6 +4,7 @@
 
 #include "install/driver_lines.h"
 #include "install/paths.h"
+#include "platform/profile.h"
 #include "platform/text_file.h"
 
 namespace install {
@@ -11,6 +12,7 @@ namespace install {
 void RemoveDriverLines(const std::string& windowsFolder) {
   try {
     const std::string path = InFolder(windowsFolder, "system.ini");
+    platform::FlushProfileCache(path);
     std::string text = platform::ReadTextFile(path);
     // An untouched file keeps its time stamp.
     if (DropDriverLines(text)) platform::WriteTextFile(path, text);

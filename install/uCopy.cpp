@@ -58,8 +58,7 @@ void TfCopy::FormActivate() {
   session_.InstallStarted = true;
   RunInstallPass(*request_, *this, shelllink1, outcome_);
   // After a Decline (or No to a disk too small) the program ends.
-  if (outcome_.end == PassEnd::Declined || outcome_.end == PassEnd::NoSpace)
-    platform::Application::Instance().Terminate();
+  if (outcome_.NothingInstalled()) platform::Application::Instance().Terminate();
   progress.SetPosition(100);
   tClose.SetEnabled(true);
 }

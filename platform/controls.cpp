@@ -1,9 +1,14 @@
 #include "platform/controls.h"
 
 #include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "platform/application.h"
 #include "platform/folder_dialog.h"
+#include "platform/late_bound.h"
 
 namespace platform {
 
@@ -144,16 +149,64 @@ std::vector<std::string> ComboBox::Items() const {
   return items;
 }
 
-Memo::Memo(Container& parent, int id, const Bounds& b) {
-  Create(parent, id, "EDIT", "",
-         ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, b);
+namespace {
+
+constexpr DWORD kMemoStyle = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
+// The longest text left to an edit control on Windows 95, 98 and Me, a
+// margin below their 64 KB.
+constexpr std::size_t kLongest9xEditText = 60000;
+
+// Feeds a text to EM_STREAMIN as plain text, so nothing in it is read as RTF.
+struct TextSource {
+  const std::string& text;
+  std::size_t done = 0;
+};
+
+DWORD CALLBACK ReadTextSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto& source = *reinterpret_cast<TextSource*>(cookie);
+  const std::size_t count = std::min(static_cast<std::size_t>(wanted), source.text.size() - source.done);
+  std::memcpy(buffer, source.text.data() + source.done, count);
+  source.done += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+}  // namespace
+
+Memo::Memo(Container& parent, int id, const Bounds& b) : parent_(parent), bounds_(b) {
+  Create(parent, id, "EDIT", "", kMemoStyle, WS_EX_CLIENTEDGE, b);
   // Texts longer than the default 30,000 characters are shown whole.
   SendMessageA(hwnd_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
 }
 
+void Memo::SetText(const std::string& text) {
+  if (!rich_ && text.size() > kLongest9xEditText && !IsWindowsNT()) BecomeRichEdit();
+  if (!rich_) return Control::SetText(text);
+  TextSource source{text};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadTextSource};
+  SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+}
+
+void Memo::BecomeRichEdit() {
+  // Stays loaded: the window lives as long as the form. Without it the edit
+  // stays, and shows what it can.
+  if (!LoadLibraryA("RICHED32.DLL")) return;
+  HWND edit = hwnd_;
+  Create(parent_, id_, "RICHEDIT", "", kMemoStyle, WS_EX_CLIENTEDGE, bounds_);
+  if (!hwnd_) {
+    hwnd_ = edit;
+    return;
+  }
+  SetWindowPos(hwnd_, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // its tab order
+  DestroyWindow(edit);
+  SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageA(hwnd_, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_BTNFACE));  // grey, as a read-only edit
+  rich_ = true;
+}
+
 ProgressBar::ProgressBar(Container& parent, int id, const Bounds& b) {
   Create(parent, id, PROGRESS_CLASSA, "", 0, 0, b);
-  SendMessageA(hwnd_, PBM_SETRANGE32, 0, 100);
+  SendMessageA(hwnd_, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
   SendMessageA(hwnd_, PBM_SETSTEP, 1, 0);
 }
 
@@ -197,10 +250,7 @@ FolderEdit::FolderEdit(Container& parent, int id, const std::string& text, const
   };
 }
 
-Timer::Timer(Form& form, UINT interval)
-    : form_(form), id_(reinterpret_cast<UINT_PTR>(this)), interval_(interval) {
-  form_.Register(this, id_);
-}
+Timer::Timer(Form& form, UINT interval) : form_(form), id_(form.Register(this)), interval_(interval) {}
 
 Timer::~Timer() { SetEnabled(false); }
 

@@ -99,10 +99,19 @@ class ComboBox : public Control {
   std::vector<std::string> Items() const;
 };
 
-// Read-only multi-line text with a vertical scroll bar.
+// Read-only multi-line text with a vertical scroll bar. On Windows 95, 98
+// and Me an edit control holds 64 KB at most, so a longer text is shown in
+// a rich edit control, which takes the edit's place.
 class Memo : public Control {
  public:
   Memo(Container& parent, int id, const Bounds& b);
+  void SetText(const std::string& text) override;
+
+ private:
+  void BecomeRichEdit();
+  Container& parent_;
+  Bounds bounds_;
+  bool rich_ = false;
 };
 
 class ProgressBar : public Control {

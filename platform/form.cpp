@@ -83,7 +83,11 @@ HFONT Form::Font(const FontSpec& design) {
 
 void Form::Register(Control* control, int id) { controls_[id] = control; }
 
-void Form::Register(Timer* timer, UINT_PTR id) { timers_[id] = timer; }
+UINT_PTR Form::Register(Timer* timer) {
+  const UINT_PTR id = timers_.size() + 1;
+  timers_[id] = timer;
+  return id;
+}
 
 Control* Form::ControlById(int id) const {
   const auto it = controls_.find(id);

@@ -74,9 +74,10 @@ class Form : public Container {
   HFONT Font(const FontSpec& design);
   HFONT DefaultFont() const { return font_; }
 
-  // Used by controls and timers as they are made.
+  // Used by controls and timers as they are made. A timer gets the form's
+  // next small id: Windows 95 keeps only 16 bits of a timer's id.
   void Register(Control* control, int id);
-  void Register(Timer* timer, UINT_PTR id);
+  UINT_PTR Register(Timer* timer);
 
  protected:
   virtual void FormActivate() {}

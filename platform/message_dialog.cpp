@@ -24,6 +24,7 @@ struct Request {
   const std::string& text;
   DialogType type;
   unsigned buttons;
+  unsigned defaultButton;
   HFONT font;
 };
 
@@ -47,7 +48,11 @@ LPCSTR IconOf(DialogType type) {
   return IDI_APPLICATION;
 }
 
-int EnterResult(unsigned buttons) { return (buttons & OK) ? ResultOK : ResultYes; }
+int EnterResult(const Request& r) {
+  for (const auto& b : kButtons)
+    if (b.flag == r.defaultButton && (r.buttons & b.flag)) return b.result;
+  return (r.buttons & OK) ? ResultOK : ResultYes;
+}
 int EscResult(unsigned buttons) {
   if (buttons & Cancel) return ResultCancel;
   if (buttons & No) return ResultNo;
@@ -72,6 +77,12 @@ void Layout(HWND dialog, const Request& r) {
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   SelectObject(dc, old);
   ReleaseDC(dialog, dc);
+  // Within the screen, buttons and all, however long the text.
+  RECT border{0, 0, 0, 0};
+  AdjustWindowRectEx(&border, GetWindowLongA(dialog, GWL_STYLE), FALSE, GetWindowLongA(dialog, GWL_EXSTYLE));
+  const int borderW = border.right - border.left, borderH = border.bottom - border.top;
+  text.right = std::min<LONG>(text.right, GetSystemMetrics(SM_CXSCREEN) - borderW - 2 * margin - icon - gap);
+  text.bottom = std::min<LONG>(text.bottom, GetSystemMetrics(SM_CYSCREEN) - borderH - 2 * margin - gap - buttonH);
 
   HWND iconWnd = AddChild(dialog, "STATIC", "", SS_ICON, -1, r.font);
   SendMessageA(iconWnd, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, IconOf(r.type))), 0);
@@ -86,7 +97,7 @@ void Layout(HWND dialog, const Request& r) {
   const int clientW = std::max<int>(margin + icon + gap + text.right + margin, rowW + 2 * margin);
   const int rowTop = std::max<int>(margin + icon, textTop + text.bottom) + gap;
   int x = (clientW - rowW) / 2;
-  const int enter = EnterResult(r.buttons);
+  const int enter = EnterResult(r);
   HWND focus = nullptr;
   for (const auto& b : kButtons) {
     if (!(r.buttons & b.flag)) continue;
@@ -119,7 +130,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
       int id = LOWORD(wp);
       // Esc and the close box arrive as IDCANCEL, Enter without a focused button as IDOK.
       if (id == IDCANCEL && !(r.buttons & Cancel)) id = EscResult(r.buttons);
-      if (id == IDOK && !(r.buttons & OK)) id = EnterResult(r.buttons);
+      if (id == IDOK && !(r.buttons & OK)) id = EnterResult(r);
       for (const auto& b : kButtons)
         if (b.result == id && (r.buttons & b.flag)) EndDialog(dialog, id);
       return TRUE;
@@ -147,12 +158,12 @@ std::vector<WORD> EmptyTemplate() {
 
 }  // namespace
 
-int MessageDlg(const std::string& text, DialogType type, unsigned buttons) {
+int MessageDlg(const std::string& text, DialogType type, unsigned buttons, unsigned defaultButton) {
   if (!(buttons & (Yes | No | OK | Cancel))) buttons = OK;
   HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                            "MS Sans Serif");
-  Request request{text, type, buttons, font};
+  Request request{text, type, buttons, defaultButton, font};
   std::vector<WORD> tmpl = EmptyTemplate();
   const INT_PTR result = DialogBoxIndirectParamA(
       Application::Instance().Module(), reinterpret_cast<LPCDLGTEMPLATEA>(tmpl.data()),

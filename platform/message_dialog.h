@@ -12,8 +12,9 @@ enum DialogResult { ResultOK = 1, ResultCancel = 2, ResultYes = 6, ResultNo = 7 
 
 // A modal message box that looks and reads the same on every Windows language:
 // captions "Warning", "Error", "Information", "Confirm"; buttons "&Yes", "&No",
-// "OK", "Cancel" in that order. Enter presses OK, else Yes; Esc presses
-// Cancel, else No, else OK.
-int MessageDlg(const std::string& text, DialogType type, unsigned buttons);
+// "OK", "Cancel" in that order. Enter presses `defaultButton` when given,
+// else OK, else Yes; Esc presses Cancel, else No, else OK. The box stays
+// within the screen: a text too long for it is cut.
+int MessageDlg(const std::string& text, DialogType type, unsigned buttons, unsigned defaultButton = 0);
 
 }  // namespace platform

@@ -32,10 +32,17 @@ std::string ReadEntry(const std::string& file, const std::string& section, const
 
 }  // namespace
 
+void FlushProfileCache(const std::string& file) {
+  if (FitsProfileCode(file)) WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+}
+
 void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value) {
   if (!FitsProfileCode(file) || !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()))
     throw AppError::Format("Unable to write to %s", file);
+  // The install later rewrites whole files as text (the path file): none of
+  // them may find this write still in the cache.
+  FlushProfileCache(file);
 }
 
 std::optional<std::string> ReadIniString(const std::string& file, const std::string& section,

@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/late_bound.h"
+#include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/text_file.h"
@@ -160,6 +161,9 @@ class Remover {
     if (shortPath.empty()) return false;
     const std::string wininit = install::InFolder(platform::WindowsFolder(), "wininit.ini");
     try {
+      // What another program wrote through the profile functions may still
+      // be in Windows 95's cache: it is written out before the text is read.
+      platform::FlushProfileCache(wininit);
       const std::string text = platform::FileExists(wininit) ? platform::ReadTextFile(wininit) : "";
       platform::WriteTextFile(wininit, AddDeleteAtRestart(text, shortPath));
     } catch (const std::exception&) {

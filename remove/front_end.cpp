@@ -103,14 +103,15 @@ std::vector<std::string> ProgramsFolders() {
   return folders;
 }
 
+// Yes removes something: Enter, pressed unread, answers No.
 bool Ask(const std::string& question) {
-  return platform::MessageDlg(question, DialogType::Confirmation, platform::Yes | platform::No) == platform::ResultYes;
+  return platform::MessageDlg(question, DialogType::Confirmation, platform::Yes | platform::No, platform::No) ==
+         platform::ResultYes;
 }
 
 std::string SharedQuestion(const std::vector<std::string>& files) {
-  std::string text = "These files lie outside the program's folder and may be used by other programs:\r\n";
-  for (const std::string& file : files) text += "\r\n" + file;
-  return text + "\r\n\r\nRemove them too?";
+  return "These files lie outside the program's folder and may be used by other programs:\r\n" +
+         ListedLines(files) + "\r\n\r\nRemove them too?";
 }
 
 }  // namespace

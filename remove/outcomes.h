@@ -20,6 +20,10 @@ enum ExitCode { kAllRemoved = 0, kCancelled = 1, kCannotStart = 2, kItemsLeft = 
 std::string LogLine(const Outcome& outcome);
 // Whether the item is still there when the removal ends.
 bool Left(const Outcome& outcome);
+// The items, each on a line of its own after a line break: the first ten,
+// then "and N more", so that a message box of them fits on the screen (the
+// log lists them all).
+std::string ListedLines(const std::vector<std::string>& items);
 // "<title> was removed." or "<title> was removed, except:" and what stayed,
 // with why; then the notes, each a paragraph of its own.
 std::string FinalMessage(const std::string& title, const std::vector<Outcome>& outcomes,

@@ -203,8 +203,10 @@ void TfSetup::InstallSequence() {
   install::InstallRequest request{session_.SourceFolder, session_.ProgramsFolder, d.Text(), smenu.Text(),
                                   txtread.Checked(), ini};
   const install::InstallOutcome outcome = fCopy_->Install(request);
-  WriteLateValue(d.Text(), outcome.lateValue);
-  FinishingQuestion(outcome);
+  if (!outcome.NothingInstalled()) {
+    WriteLateValue(d.Text(), outcome.lateValue);
+    FinishingQuestion(outcome);
+  }
   Close();
 }
 

@@ -127,7 +127,7 @@ int RunUnattended(const Options& options) {
       log.Write("stopped: nothing after this error was done");
       return kStopped;
     }
-    if (outcome.end != install::PassEnd::Done) {
+    if (outcome.NothingInstalled()) {
       log.Write("stopped: nothing was installed");
       return kNotAllowed;
     }

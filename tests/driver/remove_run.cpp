@@ -38,7 +38,12 @@ RemoveRun RunRemoval(const std::string& commandLine, const std::string& answer, 
         Answer(box, answer);
       } else if (box.caption == "Confirm") {
         run.shared = box.text;
-        Answer(box, sharedAnswer);
+        if (!sharedAnswer.empty()) {
+          Answer(box, sharedAnswer);
+        } else {
+          PressKey(box.handle, VK_RETURN);
+          WaitUntil([&] { return !IsWindow(box.handle); });
+        }
       } else {
         run.finalCaption = box.caption;
         run.final = box.text;

@@ -17,7 +17,8 @@ struct RemoveRun {
 };
 
 // Starts the command line; answers the first question with `answer`, the
-// shared-files question with `sharedAnswer`, and OK to the last message.
+// shared-files question with `sharedAnswer` ("" presses Enter), and OK to
+// the last message.
 RemoveRun RunRemoval(const std::string& commandLine, const std::string& answer = "&Yes",
                      const std::string& sharedAnswer = "&Yes");
 

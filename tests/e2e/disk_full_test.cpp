@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "registry_values.h"
 #include "script/lines.h"
 #include "setup_run.h"
 
@@ -19,7 +20,9 @@ class SmallDrive : public ::testing::Test {
     // An earlier version of the program, then a new one larger than the space left.
     WriteFile(Dest("big.bin"), earlier_);
     run_.AddFile("big.bin", std::string(600 * 1024, 'n'));
-    run_.AddFile("setup.ini", script::JoinLines({"\\App", "App", "Small Title", ":files", "-T:\\App\\", "big.bin", ":"}));
+    // A late value and a program to run: what an install that went on leaves and asks.
+    run_.AddFile("setup.ini", script::JoinLines({"\\App", "App", "Small Title", ":files", "-T:\\App\\", "big.bin", ":",
+                                                 ":regadd", "Software", "SmallPath", "big.bin", ":", ":run", "big.bin", ":"}));
     ULARGE_INTEGER available{}, total{}, totalFree{};
     ASSERT_TRUE(GetDiskFreeSpaceExA("T:\\", &available, &total, &totalFree));
     freeKb_ = available.QuadPart / 1024;
@@ -48,11 +51,15 @@ class SmallDrive : public ::testing::Test {
   std::uint64_t freeKb_ = 0;
 };
 
+std::optional<std::string> LateValue() { return RegValue(HKEY_LOCAL_MACHINE, "Software", "SmallPath"); }
+
 TEST_F(SmallDrive, NoToTheSpaceQuestionEndsThePassBeforeAnyCopy) {
   AnswerSpaceQuestion("&No");
+  // No closing question either: the program ends by itself.
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_TRUE(ReadFile(Dest("big.bin")) == earlier_);
   EXPECT_EQ(FileNames(Dest()), std::vector<std::string>{"big.bin"});
+  EXPECT_EQ(LateValue(), std::nullopt);
 }
 
 // The copy runs out of space half-way over an existing file.
@@ -61,7 +68,11 @@ TEST_F(SmallDrive, AFullDiskMidCopyLeavesTheEarlierFileWholeAndNothingBeside) {
   const MessageBoxView error = WaitForMessageBox(run_.Pid());
   EXPECT_EQ(error.text, "Error copying big.bin");
   ASSERT_TRUE(Answer(error, "OK"));
+  const MessageBoxView question = WaitForMessageBox(run_.Pid());
+  EXPECT_EQ(question.text, "Would you like to run Small Title now?");
+  ASSERT_TRUE(Answer(question, "&No"));
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
+  EXPECT_EQ(LateValue(), "T:\\App\\big.bin");
   EXPECT_TRUE(ReadFile(Dest("big.bin")) == earlier_) << "the earlier file was changed";
   EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"big.bin", "unin.ini", "unin.jnl"}));
 }

@@ -25,8 +25,8 @@ class Install : public ::testing::Test {
     return destination_ + (name.empty() ? "" : "\\" + name);
   }
   // Starts the program with this script and presses Install.
-  void StartInstall(std::initializer_list<std::string> script) {
-    run_.AddFile("setup.ini", Crlf(script));
+  void StartInstall(const script::Lines& script) {
+    run_.AddFile("setup.ini", script::JoinLines(script));
     run_.Start();
     ASSERT_TRUE(run_.Wizard());
     run_.Install(destination_);
@@ -42,6 +42,16 @@ class Install : public ::testing::Test {
     PressButton(box.handle, button);
     WaitUntil([&] { return !IsWindow(box.handle); });
   }
+  // The progress shown under the next disk prompt, which must ask for
+  // `line`; the file then appears, and the prompt is answered.
+  int PositionAtPrompt(HWND copy, const std::string& line, const std::string& content) {
+    const MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "Insert the disk with " + line);
+    const int position = ProgressPosition(Child(copy, install::ids::progress));
+    run_.AddFile(line, content);
+    Answer(box);
+    return position;
+  }
   std::string Record() const { return ReadFile(Dest("unin.ini")); }
   // The record's line for the program group of a script with a file list.
   static std::string GroupLine(const std::string& group) { return "+" + ProgramsFolder() + "\\" + group + "\\"; }
@@ -54,7 +64,7 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   StartInstall({"\\App", "App", "App Title", ":files", "-install", "A.TXT", "B.TXT", ":"});
   HWND copy = CopyWindow();
   ASSERT_TRUE(copy);
-  MessageBoxView box = NextBox();
+  const MessageBoxView box = NextBox();
   EXPECT_EQ(box.caption, "Confirm");
   EXPECT_EQ(box.text, "Insert the disk with A.TXT");
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
@@ -62,15 +72,26 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 66);
   run_.AddFile("A.TXT", "first");
   Answer(box);
-  box = NextBox();
-  EXPECT_EQ(box.text, "Insert the disk with B.TXT");
-  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 100);
-  run_.AddFile("B.TXT", "second");
-  Answer(box);
+  EXPECT_EQ(PositionAtPrompt(copy, "B.TXT", "second"), 100);
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "first");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "second");
   EXPECT_EQ(Record(), Crlf({"App Title", Dest("A.TXT"), Dest("B.TXT"), GroupLine("App"), ":" + Dest() + "\\"}));
+}
+
+// 101 entries: the positions of entries 29 and 53 are where 53-bit and 64-bit
+// mantissas part (28 and 53 with the first, 29 and 52 with the second).
+TEST_F(Install, ProgressIsWorkedOutWithTheExtendedShare) {
+  std::vector<std::string> lines{"\\App", "App", "App Title", ":files"};
+  for (int index = 1; index <= 100; ++index)
+    lines.push_back(index == 29 ? "A.TXT" : index == 53 ? "B.TXT" : "-install");
+  lines.push_back(":");
+  StartInstall(script::Lines(lines));
+  HWND copy = CopyWindow();
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(PositionAtPrompt(copy, "A.TXT", "a"), 29);
+  EXPECT_EQ(PositionAtPrompt(copy, "B.TXT", "b"), 52);
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 
 TEST_F(Install, NamesDirectivesAndTheRecord) {

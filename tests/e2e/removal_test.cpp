@@ -228,4 +228,23 @@ TEST(RemovalRules, RegremoveRefusesRootKeysAndKeysDirectlyUnderThem) {
   EXPECT_FALSE(Exists("C:\\Handmade"));
 }
 
+// A record naming eighty files outside its folder: both lists are cut short,
+// and Enter, pressed without reading, keeps the files.
+TEST(RemovalRules, LongListsAreCutShortAndEnterKeepsSharedFiles) {
+  std::string record = "Many Files\r\n";
+  for (int i = 10; i < 90; ++i) {
+    const std::string file = "C:\\Shared\\file" + std::to_string(i) + ".dll";
+    WriteFile(file, "shared");
+    record += file + "\r\n";
+  }
+  WriteFile("C:\\Many\\unin.ini", record + ":C:\\Many\\\r\n");
+  const RemoveRun run = RunRemoval(std::string(BUILD_FOLDER) + "\\twremove.exe /LOG=C:\\many.log C:\\Many", "&Yes", "");
+  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_TRUE(Contains(run.shared, "C:\\Shared\\file19.dll\r\nand 70 more\r\n\r\nRemove them too?")) << run.shared;
+  EXPECT_FALSE(Contains(run.shared, "file20.dll")) << run.shared;
+  EXPECT_TRUE(Contains(run.final, "file19.dll (it may be used by other programs)\r\nand 70 more")) << run.final;
+  EXPECT_TRUE(Exists("C:\\Shared\\file89.dll"));
+  EXPECT_TRUE(Contains(ReadFile("C:\\many.log"), "kept: C:\\Shared\\file89.dll (it may be used by other programs)"));
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "install/uninstall_record.h"
 
 namespace install {
@@ -43,6 +46,21 @@ TEST(Progress, CountsTheEmptyFirstEntryAndTruncates) {
   EXPECT_EQ(ProgressPosition(29, 30), 100);
   // 1/3 * 100 is 33.33...; in extended precision 2/3 * 100 stays below 67.
   EXPECT_EQ(ProgressPosition(200, 301), 66);
+}
+
+// Against the x87 unit itself, at 64-bit mantissas, for every entry of every
+// list up to 2,000 entries.
+TEST(Progress, MatchesTheExtendedShareOfEveryEntry) {
+  if (std::numeric_limits<long double>::digits != 64) GTEST_SKIP() << "long double is not the 80-bit format";
+  std::string first;
+  for (std::size_t count = 2; count <= 2000 && first.empty(); ++count)
+    for (std::size_t index = 0; index < count && first.empty(); ++index) {
+      volatile long double share = static_cast<long double>(index) / static_cast<long double>(count - 1);
+      const int expected = static_cast<int>(share * 100);
+      if (ProgressPosition(index, count) != expected)
+        first = std::to_string(index) + " of " + std::to_string(count) + ": " + std::to_string(expected);
+    }
+  EXPECT_EQ(first, "") << "first position that differs";
 }
 
 TEST(Record, LeavesOutTheRemoverAndFileLines) {

@@ -141,6 +141,14 @@ void Division() {
   CHECK(negative / by == -4294967417ll && negative % by == -64);
 }
 
+// The x87 control word the start-up leaves: MinGW's (64-bit mantissas,
+// round to nearest, every exception masked), not the system's 53-bit one.
+void FloatingPoint() {
+  unsigned short control = 0;
+  __asm__ __volatile__("fnstcw %0" : "=m"(control));
+  CHECK(control == 0x37F);
+}
+
 void Library() {
   std::string s;
   for (int i = 0; i < 20000; ++i) s += "abcde";
@@ -161,6 +169,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Memory();
   Exceptions();
   Division();
+  FloatingPoint();
   Library();
   return failures;
 }

@@ -7,6 +7,7 @@
 
 #include "driver.h"
 #include "platform/application.h"
+#include "platform/late_bound.h"
 #include "platform/message_dialog.h"
 #include "reader/ids.h"
 #include "reader/uReadMe.h"
@@ -89,6 +90,34 @@ TEST(MessageDialogButtons, EachButtonGivesItsResult) {
   }
 }
 
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+TEST(MessageDialogBounds, ALongTextStaysOnTheScreenAndEnterPressesTheGivenDefault) {
+  App();
+  std::string text = "Remove these?";
+  for (int line = 0; line < 200; ++line) text += "\r\nC:\\Shared\\file" + std::to_string(line) + ".dll";
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  bool boxInside = false, buttonsInside = true;
+  const int enter = WhileAnswering(
+      [&] {
+        const MessageBoxView box = WaitForBox();
+        RECT frame, button;
+        GetWindowRect(box.handle, &frame);
+        boxInside = Inside(frame, screen);
+        for (const char* caption : {"&Yes", "&No"}) {
+          GetWindowRect(FindWindowExA(box.handle, nullptr, "Button", caption), &button);
+          buttonsInside = buttonsInside && Inside(button, frame);
+        }
+        PressKey(box.handle, VK_RETURN);
+      },
+      [&] { return platform::MessageDlg(text, DialogType::Confirmation, Buttons::Yes | Buttons::No, Buttons::No); });
+  EXPECT_TRUE(boxInside);
+  EXPECT_TRUE(buttonsInside);
+  EXPECT_EQ(enter, platform::ResultNo);
+}
+
 // The application object must exist before any form.
 struct WithApplication {
   WithApplication() { App(); }
@@ -107,6 +136,19 @@ TEST_F(Reader, EnterRightAfterOpeningAcceptsAndEmptiesTheText) {
   EXPECT_EQ(result, 1);
   EXPECT_EQ(fReadMe.Memo1.Text(), "");
   EXPECT_FALSE(fReadMe.Visible());
+}
+
+// Run also with Wine reporting Windows 95, whose edit control would cut the
+// text at 64 KB: there the text goes to a rich edit control.
+TEST_F(Reader, ShowsALongTextWhole) {
+  std::string text;
+  for (int line = 0; text.size() < 100000; ++line) text += "Clause " + std::to_string(line) + " {\\rtf1 kept as written.\r\n";
+  fReadMe.Memo1.SetText(text);
+  char windowClass[32] = "";
+  GetClassNameA(fReadMe.Memo1.Handle(), windowClass, sizeof windowClass);
+  EXPECT_STRCASEEQ(windowClass, platform::IsWindowsNT() ? "Edit" : "RichEdit");
+  EXPECT_EQ(GetDlgCtrlID(fReadMe.Memo1.Handle()), reader::ids::Memo1);
+  EXPECT_TRUE(fReadMe.Memo1.Text() == text) << fReadMe.Memo1.Text().size() << " of " << text.size() << " bytes";
 }
 
 TEST_F(Reader, EscDeclinesAndKeepsTheText) {
