@@ -1,5 +1,6 @@
 // setupkit: the author's tool for install scripts. Checks a script before it
 // ships, shows what the install would do, scrambles and lays out the disk.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -59,12 +60,18 @@ const std::map<std::string, const char*> kCommandHelp = {
      "without -o). A clear file is refused.\n"},
     {"layout",
      "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text]\n"
-     "                       [--add PATH=NAME]...\n"
-     "Makes DIST from the clear sources in SOURCE: setup.txt becomes setup.ini\n"
-     "and license.txt license.ini (CR LF line ends; scrambled with --scramble),\n"
-     "every other file is copied (--text: with LF line ends made CR LF),\n"
-     "setup.exe is copied from PATH (default: beside setupkit), and each --add\n"
-     "copies PATH as NAME. Then DIST is checked; exit 1 on errors.\n"},
+     "                       [--text=NAME]... [--add PATH=NAME]...\n"
+     "Makes DIST from the clear sources in SOURCE and its subfolders: setup.txt\n"
+     "becomes setup.ini and license.txt license.ini (CR LF line ends; scrambled\n"
+     "with --scramble), every other file is copied as it is. --text makes LF\n"
+     "line ends CR LF in every file whose content is text (no NUL or other\n"
+     "control bytes) and names each file it changed; --text=NAME asks it for\n"
+     "one file, and refuses one that is not text. setup.exe is copied from PATH\n"
+     "(default: beside setupkit); each --add copies PATH as NAME (the removal\n"
+     "program: --add build/twremove.exe=TWREMOVE.EX_). Everything is read and\n"
+     "checked first, DIST is made under DIST.layout-new and put in place at the\n"
+     "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
+     "is never replaced). Then DIST is checked; exit 1 on errors.\n"},
 };
 
 struct UsageError : std::runtime_error {
@@ -82,19 +89,23 @@ struct Args {
   bool Flag(const std::string& name) const { return options.count(name) != 0; }
 };
 
+bool Among(const std::string& name, const std::vector<std::string>& names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Valued options come as "--name value"; those whose name ends in "=" as
+// "--name=value".
 Args Parse(int argc, char** argv, const std::vector<std::string>& valued, const std::vector<std::string>& flags) {
   Args args;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
-    const auto is = [&](const std::vector<std::string>& names) {
-      for (const auto& name : names)
-        if (arg == name) return true;
-      return false;
-    };
-    if (is(valued)) {
+    const std::string joined = arg.substr(0, arg.find('=') + 1);
+    if (!joined.empty() && Among(joined, valued)) {
+      args.options.emplace(joined, arg.substr(joined.size()));
+    } else if (Among(arg, valued)) {
       if (i + 1 >= argc) throw UsageError(arg + " needs a value");
       args.options.emplace(arg, argv[++i]);
-    } else if (is(flags)) {
+    } else if (Among(arg, flags)) {
       args.options.emplace(arg, "");
     } else if (arg.size() > 1 && arg[0] == '-') {
       throw UsageError("unknown option " + arg);
@@ -205,12 +216,14 @@ int Layout(const Args& args, const char* self) {
   if (request.setupExe.empty()) request.setupExe = (fs::u8path(self).parent_path() / "setup.exe").u8string();
   request.scramble = args.Flag("--scramble");
   request.textLineEnds = args.Flag("--text");
+  for (auto [it, end] = args.options.equal_range("--text="); it != end; ++it) request.textFiles.push_back(it->second);
   for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
     const auto equals = it->second.rfind('=');
     if (equals == std::string::npos) throw UsageError("--add takes PATH=NAME");
     request.extra.emplace_back(it->second.substr(0, equals), it->second.substr(equals + 1));
   }
-  kit::LayOut(request);
+  const kit::LayoutReport report = kit::LayOut(request);
+  for (const std::string& name : report.converted) Print("setupkit: " + name + ": line ends made CR LF\n");
   return Check(request.dist);
 }
 
@@ -237,7 +250,7 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add"}, {"--scramble", "--text"}), argv[0]);
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text"}), argv[0]);
 }
 
 }  // namespace
