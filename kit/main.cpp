@@ -131,12 +131,18 @@ struct Dist {
   std::string script, folder;
 };
 
+// A file of a folder by its lower-case name, in any case, as Windows finds it.
+std::string InFolder(const std::string& folder, const std::string& lower) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(fs::u8path(folder.empty() ? "." : folder), error))
+    if (script::LowerAscii(entry.path().filename().u8string()) == lower) return entry.path().u8string();
+  return (fs::u8path(folder) / lower).u8string();
+}
+
 Dist FindDist(const std::string& given) {
   const fs::path path = fs::u8path(given);
   if (!fs::is_directory(path)) return {given, path.parent_path().u8string()};
-  for (const auto& entry : fs::directory_iterator(path))
-    if (script::LowerAscii(entry.path().filename().u8string()) == "setup.ini") return {entry.path().u8string(), given};
-  return {(path / "setup.ini").u8string(), given};
+  return {InFolder(given, "setup.ini"), given};
 }
 
 std::string ReadOrThrow(const std::string& path) {
@@ -150,9 +156,15 @@ int Check(const std::string& given) {
   const Dist dist = FindDist(given);
   const std::string text = ReadOrThrow(dist.script);
   std::vector<kit::Diagnostic> all = kit::CheckScript(text, kit::ListFolder(dist.folder));
-  std::string settings;
-  if (kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings))
-    for (kit::Diagnostic& d : kit::CheckSettings(settings)) all.push_back(std::move(d));
+  for (const char* name : {"readme.txt", "license.ini", "config.cfg"}) {
+    std::string bytes;
+    if (!kit::ReadWholeFile(InFolder(dist.folder, name), bytes)) continue;
+    if (std::string(name) == "license.ini" && script::IsScrambled(script::SplitLines(bytes)))
+      bytes = script::UnscrambleText(bytes);
+    for (kit::Diagnostic& d : kit::CheckShownFile(name, bytes)) all.push_back(std::move(d));
+    if (std::string(name) == "config.cfg")
+      for (kit::Diagnostic& d : kit::CheckSettings(bytes)) all.push_back(std::move(d));
+  }
   for (const kit::Diagnostic& d : all) Print(kit::Format(d) + "\n");
   Print("setupkit: " + kit::Summary(all) + "\n");
   return kit::HasErrors(all) ? 1 : 0;
@@ -164,7 +176,7 @@ int Plan(const Args& args) {
   kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
                        args.Option("--start-menu"), args.Option("--short-dest")};
   std::string settings;
-  kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings);  // none: nothing to import
+  kit::ReadWholeFile(InFolder(dist.folder, "config.cfg"), settings);  // none: nothing to import
   const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
   Print(plan.steps);
   if (!plan.stop.empty()) {
