@@ -11,6 +11,7 @@
 #include "install/paths.h"
 #include "install/registry_rules.h"
 #include "install/shortcut_names.h"
+#include "platform/path_chars.h"
 #include "script/markers.h"
 #include "script/reader.h"
 #include "script/unscramble.h"
@@ -204,14 +205,20 @@ class Checker {
     return inside;
   }
 
+  // The fewest letters changed; of equals, the longest common beginning.
   static std::string Nearest(const std::string& key, const std::map<std::string, std::string>& known) {
     std::string best;
-    std::size_t distance = std::string::npos;
-    for (const auto& [lower, name] : known)
-      if (name.size() > 1 && name[0] == ':' && EditDistance(key, lower) < distance) {
-        distance = EditDistance(key, lower);
+    std::pair<std::size_t, std::size_t> bestScore{std::string::npos, 0};
+    for (const auto& [lower, name] : known) {
+      if (name.size() < 2 || name[0] != ':') continue;
+      const std::size_t common = static_cast<std::size_t>(
+          std::mismatch(key.begin(), key.end(), lower.begin(), lower.end()).first - key.begin());
+      const std::pair<std::size_t, std::size_t> score{EditDistance(key, lower), std::string::npos - common};
+      if (score < bestScore) {
+        bestScore = score;
         best = name;
       }
+    }
     return best;
   }
 
@@ -243,6 +250,11 @@ class Checker {
         Warning(files.at[step.index], "file " + Quoted(step.line) + " is installed as " + Quoted(name) +
                                           ", a fixed rename of this setup program (file1.dat to file5.dat); give "
                                           "the file another name to install it under its own");
+      if (platform::NextDelimiter(step.line, 0, "\\/") != std::string::npos)
+        Warning(files.at[step.index], "file " + Quoted(step.line) + " goes into a subfolder of " +
+                                          "its destination folder, which the install does not make: unless it "
+                                          "exists, the copy fails with \"Error copying " + step.line +
+                                          "\"; \":extra\" installs one file into a subfolder that it makes");
       if (!dist_.Contains(step.line))
         Error(files.at[step.index], "file " + Quoted(step.line) +
                                         " is not in the distribution folder; the install asks five times for the "

@@ -78,6 +78,7 @@ TEST(Check, HeaderAndLineForm) {
       {"destination without backslash", {"Pebble Clock", "App", "T"}, 1, W, "\"C:\\Program FilesPebble Clock\""},
       {"destination as a full path", {"C:\\Program Files\\Pebble", "App", "T"}, 1, E, "holds \":\""},
       {"misspelt marker", Base({":regdad", "K", "V", "app.exe", ":"}), 17, W, "nearest marker is \":regadd\""},
+      {"nearest by its beginning", Base({":regsitry"}), 17, W, "nearest marker is \":reg\""},
       {"unknown marker among sections", Base({":brnad", "x"}), 17, W, "nearest marker is \":brand\""},
       {":brand short of its lines", Base({":brand", "Pebble", "Tools"}), 17, E, "\":brand\" needs three lines after it"},
   };
@@ -100,6 +101,8 @@ TEST(Check, Files) {
       {"path file names a path not installed", Base({":ini", "app.ini", "~\\gone.exe", ":"}), 19, W,
        "no file line installs"},
       {"run program not installed", Base({":run", "other.exe"}), 18, W, "\":run\" program \"other.exe\""},
+      {"file in a subfolder", {"\\App", "App", "T", ":files", "-install", "help\\intro.txt", ":"}, 6, W,
+       "subfolder of its destination folder, which the install does not make", Lines{"help/intro.txt"}},
       {"data file under a fixed rename", {"\\App", "App", "T", ":files", "-install", "file1.dat", ":"}, 6, W,
        "\"file1.dat\" is installed as \"kofxq11.dll\"", Lines{"file1.dat"}},
   };
