@@ -88,7 +88,7 @@ Options ParseCommandLine(const std::string& arguments) {
       o.group = PlainGroup(word.substr(7));
       if (!o.group)
         Refuse(o, written + ": the Start Menu folder must be a folder name or a relative path of names, "
-                            "without \"..\" and without any of : * ? \" < > |");
+                            "without \".\" or \"..\" parts and without any of : * ? \" < > |");
     } else if (StartsWith(lower, "/log=") && word.size() > 5) {
       if (NamesProductRecord(word.substr(5)))
         Refuse(o, written + ": the log cannot be named unin.ini or unin.jnl, the names of a product's record "

@@ -105,6 +105,12 @@ std::string ProgramsFolder() {
   return RegValue(HKEY_CURRENT_USER, kShellFolders, "Programs").value_or("");
 }
 
+std::string WindowsFolder() {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectoryA(folder, sizeof folder);
+  return folder;
+}
+
 SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {
   MakeFolders(folder_);
   if (!CopyFileA(SETUP_EXE, (folder_ + "\\setup.exe").c_str(), FALSE))

@@ -61,5 +61,7 @@ std::vector<std::string> FileNames(const std::string& folder);
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // The user's Start Menu programs folder as the registry records it.
 std::string ProgramsFolder();
+// The Windows folder as the system gives it.
+std::string WindowsFolder();
 
 }  // namespace driver

@@ -31,12 +31,6 @@ constexpr char kRunServicesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion
 std::string Dest(const std::string& name) { return std::string(kDest) + "\\" + name; }
 std::string Dist(const std::string& name) { return std::string(kDist) + "\\" + name; }
 
-std::string WindowsFolder() {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, sizeof folder);
-  return folder;
-}
-
 std::string ShortPath(const std::string& path) {
   char buffer[MAX_PATH] = {};
   GetShortPathNameA(path.c_str(), buffer, sizeof buffer);

@@ -24,12 +24,6 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 
 std::string In(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
 
-std::string WindowsFolder() {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, sizeof folder);
-  return folder;
-}
-
 TEST(Starter, LaidOutCheckedPlannedInstalledAndRemoved) {
   // The program stands in for the author's: a real one, so the layout must
   // keep it byte for byte under --text.

@@ -18,12 +18,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string WindowsFolder() {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, sizeof folder);
-  return folder;
-}
-
 // One generated product: its script and the files its folder must hold.
 struct Product {
   Lines script;
@@ -147,7 +141,7 @@ void InstallAndCompare(const std::string& name, const std::string& scriptText, c
 
   kit::Machine machine;
   machine.destination = destination;
-  machine.windows = WindowsFolder();
+  machine.windows = driver::WindowsFolder();
   machine.programs = driver::ProgramsFolder();
   const kit::Plan plan = kit::MakePlan(scriptText, machine, dist);
   ASSERT_EQ(plan.stop, "");
