@@ -217,7 +217,7 @@ TEST(SilentUsage, AUsageErrorDoesNothingAtAll) {
       {"/D=C:/.", "/D=C:/.: the destination cannot be a drive's root"},
       {"/D=c:\\windows\\", "/D=c:\\windows: the destination cannot be the Windows folder or its system folder"},
       {"/D=C:\\WINDOWS/.", "/D=C:\\WINDOWS/.: the destination cannot be the Windows folder"},
-      {"/D=C:\\Windows\\System32. ", "the destination cannot be the Windows folder or its system folder"},
+      {"/D=C:\\Windows\\System32. ", "/D=C:\\Windows\\System32.: the destination cannot be the Windows folder"},
   };
   for (const auto& c : cases) {
     const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", "/S /LOG=" + log + " " + c.arguments, dist.Folder());
