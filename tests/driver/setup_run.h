@@ -45,6 +45,7 @@ struct SilentRun {
   bool ended = false;       // false: still running after the time-out (then killed)
   DWORD exitCode = 0;
   bool windowShown = false;  // a window of the process became visible
+  std::string messages;      // the first message boxes seen, as OpenMessages gives them
 };
 // Runs the program (a full path) with the arguments in `workingFolder`.
 SilentRun RunSilently(const std::string& program, const std::string& arguments, const std::string& workingFolder,

@@ -239,6 +239,9 @@ TEST(SilentUsage, AUsageErrorDoesNothingAtAll) {
   // Without /S the usage shows in a box; the watch over the windows sees it.
   const SilentRun help = RunSilently(dist.Folder() + "\\setup.exe", "/?", dist.Folder(), 3000);
   EXPECT_TRUE(help.windowShown);
+  // And a refused switch without /S is named in the box.
+  const SilentRun refused = RunSilently(dist.Folder() + "\\setup.exe", "/README /BOGUS", dist.Folder(), 3000);
+  EXPECT_TRUE(Contains(refused.messages, "/BOGUS is not a switch of setup.exe")) << refused.messages;
 }
 
 }  // namespace
