@@ -73,6 +73,7 @@ class Checker {
     Registry(marker::kReg, install::CodeSet::Reg);
     Registry(marker::kReg1, install::CodeSet::Reg1);
     RegAdd();
+    RegRemove();
     DelReg();
     Exe();
     Unin();
@@ -387,6 +388,26 @@ class Checker {
       if (!Installed(kDestination, program))
         Warning(list.at[2 * k + 1], "\":exe\" program " + Quoted(program) +
                                         " is not installed into the destination folder by any file line");
+    }
+  }
+
+  // The removal program reads these lines back from the record: one it
+  // cannot read as a key makes it refuse the whole record.
+  void RegRemove() {
+    const List& list = Get(marker::kRegRemove);
+    for (std::size_t k = 0; k < list.items.size(); ++k) {
+      const std::string& line = list.items.at(k);
+      if (line.empty()) continue;  // not recorded
+      if (install::RootKeyIndex(line) && k + 1 < list.items.size()) {
+        ++k;  // the key path on the next line
+        continue;
+      }
+      const std::size_t cut = line.find('\\');
+      if (cut != std::string::npos && install::RootKeyIndex(line.substr(0, cut))) continue;
+      Error(list.at[k], "\":regremove\" line " + Quoted(line) +
+                            " is no registry key (root key name, \"\\\", key path, such as "
+                            "\"HKEY_CURRENT_USER\\Software\\My App\"); the removal program refuses a record "
+                            "that holds it and removes nothing");
     }
   }
 

@@ -39,9 +39,11 @@ const std::map<std::string, const char*> kCommandHelp = {
     {"check",
      "usage: setupkit check DIST\n"
      "DIST is a distribution folder or the path of its setup.ini; a scrambled\n"
-     "script is unscrambled first. Prints one line per fault as\n"
-     "setup.ini:LINE: error|warning: text, then a summary. Exit 0 without\n"
-     "errors, 1 with errors, 2 on usage or an unreadable file.\n"},
+     "script is unscrambled first; lines are numbered from 1. readme.txt,\n"
+     "license.ini and config.cfg beside it are checked too. Prints one line\n"
+     "per fault as FILE:LINE: error|warning: text, then a summary. Exit 0\n"
+     "without errors, 1 with errors, 2 on usage or an unreadable file.\n"
+     "docs/script.md describes every line of a script.\n"},
     {"plan",
      "usage: setupkit plan DIST [--dest FOLDER] [--windir FOLDER] [--programs FOLDER]\n"
      "                          [--start-menu NAME] [--short-dest FOLDER] [--record FILE]\n"

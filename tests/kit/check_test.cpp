@@ -73,7 +73,7 @@ TEST(Check, HeaderAndLineForm) {
       {":extra on the second last line", Base({":extra", "letter.mrw"}), 17, E, "needs two lines"},
       {"LF line end", Base({"Version", "1.0\nmore"}), 18, W, "other than CR LF"},
       {"marker in another case", Base({":Run", ":run", "app.exe"}), 17, W, "differs from \":run\""},
-      {"end line with a blank", Base({":regremove", "x", ": ", ":"}), 19, W, "differs from \":\""},
+      {"end line with a blank", Base({":delreg", "x", ": ", ":"}), 19, W, "differs from \":\""},
       {"lines after the last section", Base({"", "stray"}), 18, W, "belong to none"},
       {"destination without backslash", {"Pebble Clock", "App", "T"}, 1, W, "\"C:\\Program FilesPebble Clock\""},
       {"destination as a full path", {"C:\\Program Files\\Pebble", "App", "T"}, 1, E, "holds \":\""},
@@ -122,6 +122,8 @@ TEST(Check, ProfileAndRegistry) {
        "needs the removal program"},
       {"data code with a blank", Base({":reg", "HKEY_USERS", "K", "V", " r", ":"}), 21, W, "blanks around"},
       {":regadd short", Base({":regadd", "K", "V", ":"}), 17, E, "\":regadd\" has 2 lines"},
+      {":regremove line without its root", Base({":regremove", "HKEY_USERS", "K", "Software\\App", ":"}), 20, E,
+       "\":regremove\" line \"Software\\App\" is no registry key"},
       {":delreg naming the root", Base({":delreg", "\\\\Classes", ":"}), 18, E, "HKEY_CLASSES_ROOT itself"},
       {":delreg naming nothing", Base({":delreg", "\\", ":"}), 18, W, "names no key"},
   };
