@@ -82,7 +82,9 @@ class Generator {
       reg.push_back(":");
       Add(p.script, reg);
     }
-    if (Chance(2)) Add(p.script, {":regremove", "HKEY_CURRENT_USER\\Software\\GenKit\\" + id, "", "more", ":"});
+    if (Chance(2))  // both forms of a key; an empty line is not recorded
+      Add(p.script, {":regremove", "HKEY_CURRENT_USER\\Software\\GenKit\\" + id, "", "HKEY_LOCAL_MACHINE",
+                     "Software\\GenKit\\" + id, ":"});
     if (Chance(3)) {
       Add(p.script, {":extra", "extra.dat", "samples"});
       p.files.push_back("extra.dat");
