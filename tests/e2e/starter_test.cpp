@@ -28,7 +28,10 @@ TEST(Starter, LaidOutCheckedPlannedInstalledAndRemoved) {
   // The program stands in for the author's: a real one, so the layout must
   // keep it byte for byte under --text.
   const std::string program = In(BUILD_FOLDER, "twremove.exe");
-  kit::LayoutRequest request{STARTER, kDist, In(BUILD_FOLDER, "setup.exe")};
+  kit::LayoutRequest request;
+  request.source = STARTER;
+  request.dist = kDist;
+  request.setupExe = In(BUILD_FOLDER, "setup.exe");
   request.textLineEnds = true;
   request.extra = {{program, "pebble.exe"}, {program, "TWREMOVE.EX_"}};
   kit::LayoutReport report;
