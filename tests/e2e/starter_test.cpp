@@ -25,8 +25,9 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 std::string In(const std::string& folder, const std::string& name) { return folder + "\\" + name; }
 
 TEST(Starter, LaidOutCheckedPlannedInstalledAndRemoved) {
-  // The program stands in for the author's: a real one, so the layout must
-  // keep it byte for byte under --text.
+  // The removal program stands in for the author's program too. The
+  // starter's binary data file lies in the source, so --text must leave it
+  // byte for byte.
   const std::string program = In(BUILD_FOLDER, "twremove.exe");
   kit::LayoutRequest request;
   request.source = STARTER;
