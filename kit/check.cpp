@@ -11,9 +11,11 @@
 #include "install/paths.h"
 #include "install/registry_rules.h"
 #include "install/shortcut_names.h"
+#include "platform/path_chars.h"
 #include "script/markers.h"
 #include "script/reader.h"
 #include "script/unscramble.h"
+#include "setup/wizard_rules.h"
 
 namespace kit {
 
@@ -40,7 +42,8 @@ constexpr std::string_view kListMarkers[] = {marker::kFiles,  marker::kKeep, mar
                                              marker::kDelReg, marker::kUnin, marker::kExe};
 // Value markers and the number of lines they read.
 constexpr std::pair<std::string_view, std::size_t> kValueMarkers[] = {
-    {marker::kRun, 1}, {marker::kExtra, 2}, {marker::kExit, 1}, {marker::kRunServices, 1}, {marker::kRunStart, 1}};
+    {marker::kRun, 1},      {marker::kExtra, 2},    {marker::kExit, 1},
+    {marker::kRunServices, 1}, {marker::kRunStart, 1}, {marker::kBrand, 3}};
 
 // A list section as read, with the script index of every entry.
 struct List {
@@ -70,6 +73,7 @@ class Checker {
     Registry(marker::kReg, install::CodeSet::Reg);
     Registry(marker::kReg1, install::CodeSet::Reg1);
     RegAdd();
+    RegRemove();
     DelReg();
     Exe();
     Unin();
@@ -107,6 +111,15 @@ class Checker {
       Warning(0,
               "line 1, the destination sub-path, is empty; the default destination is then "
               "\"C:\\Program Files\" alone");
+    else if (script_.at(0).find(':') != std::string::npos)
+      Error(0, "line 1, the destination sub-path, holds \":\"; it is appended to \"C:\\Program Files\", giving " +
+                   Quoted(setup::DefaultDestination(script_.at(0))) +
+                   ", and the install makes a folder of that name; write only the part after \"C:\\Program Files\", "
+                   "such as \"\\My App\"");
+    else if (script_.at(0)[0] != '\\')
+      Warning(0, "line 1, the destination sub-path, does not begin with \"\\\"; it is appended to \"C:\\Program "
+                 "Files\" as it is, giving " +
+                     Quoted(setup::DefaultDestination(script_.at(0))) + "; write " + Quoted("\\" + script_.at(0)));
     if (script_.empty()) return;
     const std::string& last = script_.at(Last());
     if (last == "Version" || last == "version")
@@ -140,12 +153,15 @@ class Checker {
     for (const auto& [m, n] : kValueMarkers) {
       const auto at = script::FindMarker(script_, m);
       if (at && *at + n > Last())
-        Error(*at, Quoted(m) + (n == 1 ? " needs one line after it" : " needs two lines after it (file name, folder)") +
+        Error(*at, Quoted(m) + (n == 1   ? " needs one line after it"
+                                : n == 2 ? " needs two lines after it (file name, folder)"
+                                         : " needs three lines after it (title, subtitle, folder word)") +
                        "; the script ends first");
     }
   }
 
-  // A line that is a marker but for case or blanks is not found as one.
+  // A line that is a marker but for case or blanks is not found as one; a
+  // line outside every section that begins with ":" was meant for one.
   void NearMarkers() {
     std::map<std::string, std::string> known;
     for (std::string_view m : kListMarkers) known.emplace(std::string(m), std::string(m));
@@ -153,14 +169,74 @@ class Checker {
     for (std::string_view m : {marker::kWindow, marker::kReboot, marker::kSectionEnd})
       known.emplace(std::string(m), std::string(m));
     known.emplace("version", "Version");
+    const std::vector<bool> inside = InsideSections();
     for (std::size_t i = 0; i < script_.size(); ++i) {
       const std::string& line = script_.at(i);
       const std::string key = script::LowerAscii(Trim(line));
       const auto found = known.find(key);
-      if (found == known.end() || line == found->second || (key == "version" && line == "version")) continue;
+      if (found == known.end()) {
+        if (!inside[i] && key.size() > 1 && key[0] == ':') {
+          notMarkers_.insert(i);
+          Warning(i, "line " + Quoted(line) + " looks like a marker but is none, so nothing is read from it; the "
+                     "nearest marker is " + Quoted(Nearest(key, known)));
+        }
+        continue;
+      }
+      if (line == found->second || (key == "version" && line == "version")) continue;
       Warning(i, "line " + Quoted(line) + " differs from " + Quoted(found->second) +
                      " only by case or blanks; it is not taken for it");
     }
+  }
+
+  // The header, the entries of list sections and the lines that value
+  // markers read: lines whose text is data, not a marker.
+  std::vector<bool> InsideSections() const {
+    std::vector<bool> inside(script_.size(), false);
+    const auto mark = [&](std::size_t from, std::size_t to) {
+      for (std::size_t i = from; i < to && i < inside.size(); ++i) inside[i] = true;
+    };
+    mark(0, 3);
+    for (const auto& [m, list] : lists_)
+      if (list.marker) mark(*list.marker + 1, list.end.value_or(script_.size()));
+    for (const auto& [m, n] : kValueMarkers)
+      if (const auto at = script::FindMarker(script_, m)) mark(*at + 1, *at + 1 + n);
+    for (std::size_t i = 0; i < script_.size(); ++i)
+      if (script_.at(i) == "Version" || script_.at(i) == "version" || script_.at(i) == marker::kWindow)
+        mark(i + 1, i + 2);
+    return inside;
+  }
+
+  // The fewest letters changed; of equals, the longest common beginning.
+  static std::string Nearest(const std::string& key, const std::map<std::string, std::string>& known) {
+    std::string best;
+    std::pair<std::size_t, std::size_t> bestScore{std::string::npos, 0};
+    for (const auto& [lower, name] : known) {
+      if (name.size() < 2 || name[0] != ':') continue;
+      const std::size_t common = static_cast<std::size_t>(
+          std::mismatch(key.begin(), key.end(), lower.begin(), lower.end()).first - key.begin());
+      const std::pair<std::size_t, std::size_t> score{EditDistance(key, lower), std::string::npos - common};
+      if (score < bestScore) {
+        bestScore = score;
+        best = name;
+      }
+    }
+    return best;
+  }
+
+  // Letters added, dropped or changed to make one word the other.
+  static std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+      std::size_t diagonal = row[0];
+      row[0] = i;
+      for (std::size_t j = 1; j <= b.size(); ++j) {
+        const std::size_t above = row[j];
+        row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        diagonal = above;
+      }
+    }
+    return row[b.size()];
   }
 
   void Files() {
@@ -170,6 +246,16 @@ class Checker {
     for (const install::FileStep& step : walk_.steps) {
       copied.insert(step.index);
       installed_.insert(script::LowerAscii(step.target));
+      const std::string name = install::InstalledName(step.line);
+      if (step.line.back() != '_' && script::LowerAscii(name) != script::LowerAscii(step.line))
+        Warning(files.at[step.index], "file " + Quoted(step.line) + " is installed as " + Quoted(name) +
+                                          ", a fixed rename of this setup program (file1.dat to file5.dat); give "
+                                          "the file another name to install it under its own");
+      if (platform::NextDelimiter(step.line, 0, "\\/") != std::string::npos)
+        Warning(files.at[step.index], "file " + Quoted(step.line) + " goes into a subfolder of " +
+                                          "its destination folder, which the install does not make: unless it "
+                                          "exists, the copy fails with \"Error copying " + step.line +
+                                          "\"; \":extra\" installs one file into a subfolder that it makes");
       if (!dist_.Contains(step.line))
         Error(files.at[step.index], "file " + Quoted(step.line) +
                                         " is not in the distribution folder; the install asks five times for the "
@@ -305,6 +391,26 @@ class Checker {
     }
   }
 
+  // The removal program reads these lines back from the record: one it
+  // cannot read as a key makes it refuse the whole record.
+  void RegRemove() {
+    const List& list = Get(marker::kRegRemove);
+    for (std::size_t k = 0; k < list.items.size(); ++k) {
+      const std::string& line = list.items.at(k);
+      if (line.empty()) continue;  // not recorded
+      if (install::RootKeyIndex(line) && k + 1 < list.items.size()) {
+        ++k;  // the key path on the next line
+        continue;
+      }
+      const std::size_t cut = line.find('\\');
+      if (cut != std::string::npos && install::RootKeyIndex(line.substr(0, cut))) continue;
+      Error(list.at[k], "\":regremove\" line " + Quoted(line) +
+                            " is no registry key (root key name, \"\\\", key path, such as "
+                            "\"HKEY_CURRENT_USER\\Software\\My App\"); the removal program refuses a record "
+                            "that holds it and removes nothing");
+    }
+  }
+
   void Unin() {
     const List& list = Get(marker::kUnin);
     if (list.items.empty()) return;
@@ -363,7 +469,9 @@ class Checker {
       if (line == "Version" || line == "version" || line == marker::kWindow) end = std::max(end, i + 1);
     }
     for (std::size_t i = end + 1; i < script_.size(); ++i)
-      if (!script_.at(i).empty()) {
+      if (notMarkers_.count(i)) {
+        return;  // the misspelt marker's warning says it
+      } else if (!script_.at(i).empty()) {
         Warning(i, "lines " + std::to_string(i + 1) + " to " + std::to_string(script_.size()) +
                        " come after the last section and belong to none; they are not read");
         return;
@@ -375,6 +483,7 @@ class Checker {
   std::map<std::string_view, List> lists_;
   install::FileList walk_;
   std::set<std::string> installed_;  // lower-cased targets of the file walk
+  std::set<std::size_t> notMarkers_;  // lines that look like markers but are none
   std::vector<Diagnostic> out_;
 };
 
@@ -387,6 +496,24 @@ std::vector<Diagnostic> CheckScript(std::string_view text, const FileSet& dist) 
     found.push_back({"license.txt", 1, Severity::Warning,
                      "license.txt in the distribution folder is deleted by every install; ship the licence as "
                      "license.ini"});
+  return found;
+}
+
+std::vector<Diagnostic> CheckShownFile(const std::string& name, std::string_view text) {
+  std::vector<Diagnostic> found;
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+    if (at == 0 || text[at - 1] != '\r') {
+      const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n'));
+      found.push_back({name, line, Severity::Warning,
+                       "line end LF alone: the install splits this file only at CR LF, so it is read or shown as "
+                       "one line from here on; lay it out with --text or save it with CR LF line ends"});
+      break;
+    }
+  if (name != "config.cfg" && text.size() > kShownFileLimit)
+    found.push_back({name, 1, Severity::Warning,
+                     name + " is " + std::to_string(text.size()) + " bytes, over " + std::to_string(kShownFileLimit) +
+                         ": on Windows 95, 98 and Me a text box holds at most 64 KB, so the end of a longer licence "
+                         "or README may never be shown"});
   return found;
 }
 

@@ -1,8 +1,11 @@
 #include "kit/layout.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <stdexcept>
 
 #include "script/lines.h"
@@ -25,13 +28,166 @@ std::string CrLf(const std::string& text) {
   return out;
 }
 
-std::string Read(const std::string& path) {
+std::string Read(const fs::path& path) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) throw std::runtime_error("cannot read " + path);
+  if (!ReadWholeFile(path.u8string(), bytes)) throw std::runtime_error("cannot read " + path.u8string());
   return bytes;
 }
 
+// Whether `inner` is `outer` or lies inside it (both absolute, no trailing separator).
+bool Within(const fs::path& inner, const fs::path& outer) {
+  auto i = inner.begin();
+  for (const fs::path& part : outer) {
+    if (i == inner.end() || *i != part) return false;
+    ++i;
+  }
+  return true;
+}
+
+fs::path Absolute(const std::string& path) {
+  fs::path full = fs::weakly_canonical(fs::absolute(fs::u8path(path)));
+  return full.has_filename() ? full : full.parent_path();
+}
+
+// An earlier layout, or nothing: only then may the folder be replaced whole.
+bool MayReplace(const fs::path& dist) {
+  if (!fs::exists(dist)) return true;
+  if (!fs::is_directory(dist)) return false;
+  bool empty = true;
+  for (const auto& entry : fs::directory_iterator(dist)) {
+    const std::string name = script::LowerAscii(entry.path().filename().u8string());
+    if (name == "setup.ini" || name == "setup.exe") return true;
+    empty = false;
+  }
+  return empty;
+}
+
+// The files of the distribution, by their path in it, each read and changed
+// as it will be written.
+class Contents {
+ public:
+  void Add(const std::string& name, std::string bytes) {
+    if (!names_.insert(script::LowerAscii(name)).second)
+      throw std::runtime_error(name + " would be written twice into the distribution folder (from the source and "
+                                      "from --setup or --add, or as setup.txt and setup.ini)");
+    files_.emplace_back(name, std::move(bytes));
+  }
+  const std::vector<std::pair<std::string, std::string>>& Files() const { return files_; }
+
+ private:
+  std::set<std::string> names_;
+  std::vector<std::pair<std::string, std::string>> files_;
+};
+
+std::string ScriptFile(const std::string& name, const std::string& text, bool scramble) {
+  const std::string clear = CrLf(text);
+  if (!scramble) return clear;
+  const auto scrambled = script::ScrambleText(clear);
+  if (!scrambled)
+    throw std::runtime_error("cannot scramble " + name + ": it holds bytes that would read back as a line end");
+  return *scrambled;
+}
+
+Contents ReadSources(const LayoutRequest& request, LayoutReport& report) {
+  const fs::path source = fs::u8path(request.source);
+  if (!fs::is_directory(source)) throw std::runtime_error(request.source + " is not a folder");
+  std::map<std::string, std::string> named;  // --text files, lower-cased, as given
+  for (const std::string& name : request.textFiles)
+    named.emplace(script::LowerAscii(fs::u8path(name).lexically_normal().generic_u8string()), name);
+  Contents contents;
+  for (const auto& entry : fs::recursive_directory_iterator(source)) {
+    if (entry.is_directory()) continue;
+    const fs::path relative = fs::relative(entry.path(), source);
+    if (!entry.is_regular_file())
+      throw std::runtime_error(relative.u8string() + " in " + request.source +
+                               " is neither a file nor a folder; it cannot be copied");
+    const std::string name = relative.u8string();
+    const std::string lower = script::LowerAscii(relative.generic_u8string());
+    std::string bytes = Read(entry.path());
+    if (lower == "setup.txt" || lower == "license.txt") {
+      contents.Add(lower == "setup.txt" ? "setup.ini" : "license.ini", ScriptFile(name, bytes, request.scramble));
+      continue;
+    }
+    const bool asked = named.erase(lower) != 0;
+    if (asked && !IsText(bytes))
+      throw std::runtime_error("--text=" + name + ": the file holds NUL or other control bytes, so it is not text; " +
+                               "its line ends are left as they are");
+    if (asked || (request.textLineEnds && IsText(bytes))) {
+      std::string converted = CrLf(bytes);
+      if (converted != bytes) report.converted.push_back(name);
+      bytes.swap(converted);
+    }
+    contents.Add(name, std::move(bytes));
+  }
+  if (!named.empty()) throw std::runtime_error("--text=" + named.begin()->second + ": no such file in " + request.source);
+  contents.Add("setup.exe", Read(fs::u8path(request.setupExe)));
+  for (const auto& [path, name] : request.extra) contents.Add(name, Read(fs::u8path(path)));
+  return contents;
+}
+
+// A folder made by this run: removed again unless it is kept.
+class Scratch {
+ public:
+  explicit Scratch(fs::path path) : path_(std::move(path)) {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);  // a leftover of an interrupted run
+  }
+  ~Scratch() {
+    std::error_code ignored;
+    if (!kept_) fs::remove_all(path_, ignored);
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+  const fs::path& Path() const { return path_; }
+  void Keep() { kept_ = true; }
+
+ private:
+  fs::path path_;
+  bool kept_ = false;
+};
+
+void Write(const fs::path& folder, const Contents& contents) {
+  for (const auto& [name, bytes] : contents.Files()) {
+    const fs::path target = folder / fs::u8path(name);
+    std::error_code error;
+    fs::create_directories(target.parent_path(), error);
+    if (error) throw std::runtime_error("cannot make " + target.parent_path().u8string() + ": " + error.message());
+    WriteWholeFile(target.u8string(), bytes);
+  }
+}
+
+// The new folder takes the place of the earlier one only once it is whole.
+void PutInPlace(Scratch& made, const fs::path& dist) {
+  std::error_code error;
+  if (!fs::exists(dist)) {
+    fs::rename(made.Path(), dist, error);
+    if (error) throw std::runtime_error("cannot rename " + made.Path().u8string() + " to " + dist.u8string() + ": " +
+                                        error.message());
+    made.Keep();
+    return;
+  }
+  Scratch earlier(dist.u8string() + ".layout-old");
+  fs::rename(dist, earlier.Path(), error);
+  if (error) throw std::runtime_error("cannot replace " + dist.u8string() + ": " + error.message());
+  fs::rename(made.Path(), dist, error);
+  if (error) {
+    std::error_code ignored;
+    fs::rename(earlier.Path(), dist, ignored);
+    earlier.Keep();
+    throw std::runtime_error("cannot rename " + made.Path().u8string() + " to " + dist.u8string() + ": " +
+                             error.message());
+  }
+  made.Keep();
+}
+
 }  // namespace
+
+bool IsText(const std::string& bytes) {
+  return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' && byte != 0x1a;
+  });
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream in(fs::u8path(path), std::ios::binary);
@@ -56,31 +212,23 @@ FileSet ListFolder(const std::string& folder) {
   return files;
 }
 
-void LayOut(const LayoutRequest& request) {
+LayoutReport LayOut(const LayoutRequest& request) {
+  const fs::path dist = Absolute(request.dist), source = Absolute(request.source);
+  if (Within(dist, source) || Within(source, dist))
+    throw std::runtime_error("the distribution folder " + request.dist + " and the source " + request.source +
+                             " must lie apart, neither inside the other");
+  if (!MayReplace(dist))
+    throw std::runtime_error(request.dist + " holds files but no setup.ini or setup.exe: it is no earlier layout, so "
+                                            "it is not replaced; name a new folder");
+  LayoutReport report;
+  const Contents contents = ReadSources(request, report);
   std::error_code error;
-  fs::create_directories(fs::u8path(request.dist), error);
-  if (error) throw std::runtime_error("cannot make " + request.dist + ": " + error.message());
-  const auto inDist = [&](const std::string& name) { return (fs::u8path(request.dist) / name).u8string(); };
-  for (const auto& entry : fs::directory_iterator(fs::u8path(request.source))) {
-    if (!entry.is_regular_file()) continue;
-    const std::string name = entry.path().filename().u8string();
-    const std::string lower = script::LowerAscii(name);
-    std::string text = Read(entry.path().u8string());
-    if (lower == "setup.txt" || lower == "license.txt") {
-      text = CrLf(text);
-      if (request.scramble) {
-        const auto scrambled = script::ScrambleText(text);
-        if (!scrambled)
-          throw std::runtime_error("cannot scramble " + name + ": it holds bytes that would read back as a line end");
-        text = *scrambled;
-      }
-      WriteWholeFile(inDist(lower == "setup.txt" ? "setup.ini" : "license.ini"), text);
-    } else {
-      WriteWholeFile(inDist(name), request.textLineEnds ? CrLf(text) : text);
-    }
-  }
-  WriteWholeFile(inDist("setup.exe"), Read(request.setupExe));
-  for (const auto& [path, name] : request.extra) WriteWholeFile(inDist(name), Read(path));
+  fs::create_directories(dist.parent_path(), error);
+  if (error) throw std::runtime_error("cannot make " + dist.parent_path().u8string() + ": " + error.message());
+  Scratch made(dist.u8string() + ".layout-new");
+  Write(made.Path(), contents);
+  PutInPlace(made, dist);
+  return report;
 }
 
 }  // namespace kit

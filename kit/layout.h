@@ -13,17 +13,34 @@ struct LayoutRequest {
   std::string source, dist;
   std::string setupExe;   // copied as setup.exe
   bool scramble = false;  // setup.ini and license.ini in their scrambled form
-  // Every other file's LF line ends made CR LF, for sources kept with LF.
+  // LF line ends made CR LF in every other file whose content is text, for
+  // sources kept with LF. A file with NUL or other control bytes is binary
+  // and copied as it is.
   bool textLineEnds = false;
   // Further files copied under the name given: (path, name in dist).
   std::vector<std::pair<std::string, std::string>> extra;
+  // Files of the source (relative paths) whose line ends must be made CR LF;
+  // one whose content is not text is an error.
+  std::vector<std::string> textFiles;
+};
+
+struct LayoutReport {
+  std::vector<std::string> converted;  // the files whose line ends were made CR LF
 };
 
 // setup.txt becomes setup.ini and license.txt license.ini, both with CR LF
 // line ends (the loader splits lines only there); the other files of the
-// source folder are copied as they are. `dist` is made when missing. Throws
-// std::runtime_error on a file it cannot read, write or scramble.
-void LayOut(const LayoutRequest& request);
+// source folder and its subfolders are copied as they are. Every input is
+// read and checked before anything is written; the folder is made under a
+// temporary name beside `dist` and put in its place at the end, replacing an
+// earlier layout. A `dist` that holds files but no setup.ini or setup.exe is
+// refused: it is not a layout. Throws std::runtime_error, leaving `dist` as
+// it was, on anything it cannot read, write, scramble or convert.
+LayoutReport LayOut(const LayoutRequest& request);
+
+// Whether a file's bytes are text: no NUL and no control byte but tab, line
+// ends, form feed and the end-of-file mark.
+bool IsText(const std::string& bytes);
 
 // A whole file's bytes, or nothing when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

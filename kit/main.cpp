@@ -1,5 +1,6 @@
 // setupkit: the author's tool for install scripts. Checks a script before it
 // ships, shows what the install would do, scrambles and lays out the disk.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -38,9 +39,11 @@ const std::map<std::string, const char*> kCommandHelp = {
     {"check",
      "usage: setupkit check DIST\n"
      "DIST is a distribution folder or the path of its setup.ini; a scrambled\n"
-     "script is unscrambled first. Prints one line per fault as\n"
-     "setup.ini:LINE: error|warning: text, then a summary. Exit 0 without\n"
-     "errors, 1 with errors, 2 on usage or an unreadable file.\n"},
+     "script is unscrambled first; lines are numbered from 1. readme.txt,\n"
+     "license.ini and config.cfg beside it are checked too. Prints one line\n"
+     "per fault as FILE:LINE: error|warning: text, then a summary. Exit 0\n"
+     "without errors, 1 with errors, 2 on usage or an unreadable file.\n"
+     "docs/script.md describes every line of a script.\n"},
     {"plan",
      "usage: setupkit plan DIST [--dest FOLDER] [--windir FOLDER] [--programs FOLDER]\n"
      "                          [--start-menu NAME] [--short-dest FOLDER] [--record FILE]\n"
@@ -59,12 +62,18 @@ const std::map<std::string, const char*> kCommandHelp = {
      "without -o). A clear file is refused.\n"},
     {"layout",
      "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text]\n"
-     "                       [--add PATH=NAME]...\n"
-     "Makes DIST from the clear sources in SOURCE: setup.txt becomes setup.ini\n"
-     "and license.txt license.ini (CR LF line ends; scrambled with --scramble),\n"
-     "every other file is copied (--text: with LF line ends made CR LF),\n"
-     "setup.exe is copied from PATH (default: beside setupkit), and each --add\n"
-     "copies PATH as NAME. Then DIST is checked; exit 1 on errors.\n"},
+     "                       [--text=NAME]... [--add PATH=NAME]...\n"
+     "Makes DIST from the clear sources in SOURCE and its subfolders: setup.txt\n"
+     "becomes setup.ini and license.txt license.ini (CR LF line ends; scrambled\n"
+     "with --scramble), every other file is copied as it is. --text makes LF\n"
+     "line ends CR LF in every file whose content is text (no NUL or other\n"
+     "control bytes) and names each file it changed; --text=NAME asks it for\n"
+     "one file, and refuses one that is not text. setup.exe is copied from PATH\n"
+     "(default: beside setupkit); each --add copies PATH as NAME (the removal\n"
+     "program: --add build/twremove.exe=TWREMOVE.EX_). Everything is read and\n"
+     "checked first, DIST is made under DIST.layout-new and put in place at the\n"
+     "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
+     "is never replaced). Then DIST is checked; exit 1 on errors.\n"},
 };
 
 struct UsageError : std::runtime_error {
@@ -82,19 +91,23 @@ struct Args {
   bool Flag(const std::string& name) const { return options.count(name) != 0; }
 };
 
+bool Among(const std::string& name, const std::vector<std::string>& names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Valued options come as "--name value"; those whose name ends in "=" as
+// "--name=value".
 Args Parse(int argc, char** argv, const std::vector<std::string>& valued, const std::vector<std::string>& flags) {
   Args args;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
-    const auto is = [&](const std::vector<std::string>& names) {
-      for (const auto& name : names)
-        if (arg == name) return true;
-      return false;
-    };
-    if (is(valued)) {
+    const std::string joined = arg.substr(0, arg.find('=') + 1);
+    if (!joined.empty() && Among(joined, valued)) {
+      args.options.emplace(joined, arg.substr(joined.size()));
+    } else if (Among(arg, valued)) {
       if (i + 1 >= argc) throw UsageError(arg + " needs a value");
       args.options.emplace(arg, argv[++i]);
-    } else if (is(flags)) {
+    } else if (Among(arg, flags)) {
       args.options.emplace(arg, "");
     } else if (arg.size() > 1 && arg[0] == '-') {
       throw UsageError("unknown option " + arg);
@@ -120,12 +133,18 @@ struct Dist {
   std::string script, folder;
 };
 
+// A file of a folder by its lower-case name, in any case, as Windows finds it.
+std::string InFolder(const std::string& folder, const std::string& lower) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(fs::u8path(folder.empty() ? "." : folder), error))
+    if (script::LowerAscii(entry.path().filename().u8string()) == lower) return entry.path().u8string();
+  return (fs::u8path(folder) / lower).u8string();
+}
+
 Dist FindDist(const std::string& given) {
   const fs::path path = fs::u8path(given);
   if (!fs::is_directory(path)) return {given, path.parent_path().u8string()};
-  for (const auto& entry : fs::directory_iterator(path))
-    if (script::LowerAscii(entry.path().filename().u8string()) == "setup.ini") return {entry.path().u8string(), given};
-  return {(path / "setup.ini").u8string(), given};
+  return {InFolder(given, "setup.ini"), given};
 }
 
 std::string ReadOrThrow(const std::string& path) {
@@ -139,9 +158,15 @@ int Check(const std::string& given) {
   const Dist dist = FindDist(given);
   const std::string text = ReadOrThrow(dist.script);
   std::vector<kit::Diagnostic> all = kit::CheckScript(text, kit::ListFolder(dist.folder));
-  std::string settings;
-  if (kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings))
-    for (kit::Diagnostic& d : kit::CheckSettings(settings)) all.push_back(std::move(d));
+  for (const char* name : {"readme.txt", "license.ini", "config.cfg"}) {
+    std::string bytes;
+    if (!kit::ReadWholeFile(InFolder(dist.folder, name), bytes)) continue;
+    if (std::string(name) == "license.ini" && script::IsScrambled(script::SplitLines(bytes)))
+      bytes = script::UnscrambleText(bytes);
+    for (kit::Diagnostic& d : kit::CheckShownFile(name, bytes)) all.push_back(std::move(d));
+    if (std::string(name) == "config.cfg")
+      for (kit::Diagnostic& d : kit::CheckSettings(bytes)) all.push_back(std::move(d));
+  }
   for (const kit::Diagnostic& d : all) Print(kit::Format(d) + "\n");
   Print("setupkit: " + kit::Summary(all) + "\n");
   return kit::HasErrors(all) ? 1 : 0;
@@ -153,7 +178,7 @@ int Plan(const Args& args) {
   kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
                        args.Option("--start-menu"), args.Option("--short-dest")};
   std::string settings;
-  kit::ReadWholeFile((fs::u8path(dist.folder) / "config.cfg").u8string(), settings);  // none: nothing to import
+  kit::ReadWholeFile(InFolder(dist.folder, "config.cfg"), settings);  // none: nothing to import
   const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
   Print(plan.steps);
   if (!plan.stop.empty()) {
@@ -205,12 +230,14 @@ int Layout(const Args& args, const char* self) {
   if (request.setupExe.empty()) request.setupExe = (fs::u8path(self).parent_path() / "setup.exe").u8string();
   request.scramble = args.Flag("--scramble");
   request.textLineEnds = args.Flag("--text");
+  for (auto [it, end] = args.options.equal_range("--text="); it != end; ++it) request.textFiles.push_back(it->second);
   for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
     const auto equals = it->second.rfind('=');
     if (equals == std::string::npos) throw UsageError("--add takes PATH=NAME");
     request.extra.emplace_back(it->second.substr(0, equals), it->second.substr(equals + 1));
   }
-  kit::LayOut(request);
+  const kit::LayoutReport report = kit::LayOut(request);
+  for (const std::string& name : report.converted) Print("setupkit: " + name + ": line ends made CR LF\n");
   return Check(request.dist);
 }
 
@@ -237,7 +264,7 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add"}, {"--scramble", "--text"}), argv[0]);
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text"}), argv[0]);
 }
 
 }  // namespace

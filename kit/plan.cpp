@@ -95,6 +95,9 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   const install::FileList walk = install::WalkFileList(lists.files, m.windows, m.destination);
   const install::CodeInputs codes{m.destination, m.shortDestination, m.windows, lists.exe, lists.uninst};
 
+  const setup::Brand brand = setup::WizardBrand(script);
+  out.Head("Wizard title " + Quoted(brand.title) + ", subtitle " + Quoted(brand.subtitle) + ", destination page: " +
+           Quoted(brand.destinationText));
   out.Head("Backups of the start-up files, each unless its backup exists:");
   for (const setup::SystemFileBackup& row : setup::kSystemFileBackups)
     out.Item(std::string(row.file) + " -> " + install::InFolder(m.windows, row.backup));

@@ -26,6 +26,9 @@ inline constexpr std::string_view kExit = ":exit";
 inline constexpr std::string_view kRunServices = ":runservices";
 inline constexpr std::string_view kRunStart = ":runstart";
 inline constexpr std::string_view kWindow = ":window";
+// The author's brand in the wizard: big title, subtitle, the folder word of
+// the destination page (three lines).
+inline constexpr std::string_view kBrand = ":brand";
 
 // Flag section: present or not.
 inline constexpr std::string_view kReboot = ":reboot";

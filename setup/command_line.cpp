@@ -1,9 +1,11 @@
 #include "setup/command_line.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/path_chars.h"
 #include "script/lines.h"
+#include "setup/switch_paths.h"
 
 namespace setup {
 
@@ -35,51 +37,70 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A full path: "X:\..." or "\\server\share..."; none of the characters a
-// file name cannot hold.
-bool IsFullPath(const std::string& path) {
-  if (path.find_first_of("*?\"<>|") != std::string::npos) return false;
-  if (path.size() >= 3 && path[1] == ':' && path[2] == '\\')
-    return ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path.find(':', 2) == std::string::npos;
-  return path.size() > 2 && path.compare(0, 2, "\\\\") == 0 && path.find(':') == std::string::npos;
-}
-
-bool IsFolderName(const std::string& name) {
-  return !name.empty() && name.find_first_of(":*?\"<>|/") == std::string::npos && name[0] != '\\';
-}
-
 }  // namespace
+
+void Refuse(Options& o, const std::string& text) {
+  if (!o.usageError) o.refusal = text;
+  o.usageError = true;
+}
 
 Options ParseCommandLine(const std::string& arguments) {
   Options o;
   std::size_t at = 0;
-  bool any = false;
+  std::string firstSwitch;  // the first that needs /S
   while (true) {
     while (at < arguments.size() && arguments[at] == ' ') ++at;
     if (at >= arguments.size()) break;
-    any = true;
     const std::string rest = script::LowerAscii(WithoutQuotes(arguments.substr(at, 4)));
     if (StartsWith(rest, "/d=")) {
-      std::string folder = Trimmed(WithoutQuotes(arguments.substr(at)).substr(3));
-      folder = platform::WithoutTrailingBackslash(folder);
-      if (IsFullPath(folder)) o.destination = folder;
-      else o.usageError = true;
+      const std::string given = Trimmed(WithoutQuotes(arguments.substr(at)).substr(3));
+      if (firstSwitch.empty()) firstSwitch = "/D=" + given;
+      const auto folder = NormalFolder(given);
+      if (!folder)
+        Refuse(o, "/D=" + given + ": the destination must be a full path (\"C:\\...\" or \"\\\\server\\share\\...\") "
+                  "without \"..\" and without any of : * ? \" < > |");
+      else if (IsRoot(*folder))
+        Refuse(o, "/D=" + given + ": the destination cannot be a drive's root");
+      else
+        o.destination = platform::WithoutTrailingBackslash(given);
       break;
     }
+    const std::size_t from = at;
     const std::string word = TakeWord(arguments, at);
+    const std::string written = arguments.substr(from, at - from);
     const std::string lower = script::LowerAscii(word);
-    if (lower == "/s") o.silent = true;
-    else if (lower == "/?") o.help = true;
-    else if (lower == "/readme") o.readme = true;
-    else if (lower == "/acceptlicense") o.acceptLicence = true;
-    else if (lower == "/run") o.run = true;
-    else if (lower == "/restart") o.restart = true;
-    else if (StartsWith(lower, "/group=") && IsFolderName(word.substr(7))) o.group = word.substr(7);
-    else if (StartsWith(lower, "/log=") && word.size() > 5) o.logFile = word.substr(5);
-    else o.usageError = true;
+    if (lower != "/s" && lower != "/?" && firstSwitch.empty()) firstSwitch = written;
+    if (std::count(written.begin(), written.end(), '"') % 2) {
+      Refuse(o, written + ": a quote is not closed");
+    } else if (lower == "/s") {
+      o.silent = true;
+    } else if (lower == "/?") {
+      o.help = true;
+    } else if (lower == "/readme") {
+      o.readme = true;
+    } else if (lower == "/acceptlicense") {
+      o.acceptLicence = true;
+    } else if (lower == "/run") {
+      o.run = true;
+    } else if (lower == "/restart") {
+      o.restart = true;
+    } else if (StartsWith(lower, "/group=")) {
+      o.group = PlainGroup(word.substr(7));
+      if (!o.group)
+        Refuse(o, written + ": the Start Menu folder must be a folder name or a relative path of names, "
+                            "without \".\" or \"..\" parts and without any of : * ? \" < > |");
+    } else if (StartsWith(lower, "/log=") && word.size() > 5) {
+      if (NamesProductRecord(word.substr(5)))
+        Refuse(o, written + ": the log cannot be named unin.ini or unin.jnl, the names of a product's record "
+                            "and journal");
+      else
+        o.logFile = word.substr(5);
+    } else {
+      Refuse(o, written + " is not a switch of setup.exe");
+    }
   }
   // Every switch but /? answers a question of the unattended run.
-  if (any && !o.silent && !o.help) o.usageError = true;
+  if (!firstSwitch.empty() && !o.silent && !o.help) Refuse(o, firstSwitch + " needs /S");
   return o;
 }
 

@@ -8,10 +8,11 @@ namespace setup {
 
 struct Options {
   bool usageError = false;  // a switch that is not known, a bad value, or switches without /S
+  std::string refusal;      // what was refused and why, naming the switch as written
   bool help = false;        // /?
   bool silent = false;      // /S
   std::optional<std::string> destination;  // /D=, without a trailing backslash
-  std::optional<std::string> group;        // /GROUP=
+  std::optional<std::string> group;        // /GROUP=, with "\\" between its parts
   bool readme = false;                     // /README
   bool acceptLicence = false;              // /ACCEPTLICENSE
   bool run = false;                        // /RUN
@@ -22,6 +23,9 @@ struct Options {
 // The switches in any order, case-insensitive; a word may be quoted whole or
 // after its "=". /D= takes the rest of the line, blanks and all.
 Options ParseCommandLine(const std::string& arguments);
+
+// Marks a usage error; the first refusal is the one reported.
+void Refuse(Options& options, const std::string& text);
 
 inline constexpr char kUsage[] =
     "Usage: setup.exe /S [/D=folder] [/GROUP=name] [/README] [/ACCEPTLICENSE] [/RUN] [/RESTART] "

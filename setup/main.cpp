@@ -7,6 +7,7 @@
 #include "platform/path_chars.h"
 #include "reader/uReadMe.h"
 #include "setup/command_line.h"
+#include "setup/switch_checks.h"
 #include "setup/uSetup.h"
 #include "setup/unattended.h"
 
@@ -16,9 +17,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   SetErrorMode(SEM_FAILCRITICALERRORS);
   platform::SetLeadByteTest([](unsigned char c) { return IsDBCSLeadByte(c) != FALSE; });
   platform::Application app;
-  const setup::Options options = setup::ParseCommandLine(arguments ? arguments : "");
+  setup::Options options = setup::ParseCommandLine(arguments ? arguments : "");
+  setup::CheckDestinationFolder(options);
   if (options.usageError) {
-    if (!options.silent) platform::MessageDlg(setup::kUsage, platform::DialogType::Error, platform::OK);
+    setup::ReportUsageError(options);
     return setup::kUsageError;
   }
   if (options.help) {

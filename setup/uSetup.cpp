@@ -16,6 +16,9 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr int kPanelWidth = 329, kPanelHeight = 161;
 
+// The texts shown before the script is read.
+Brand FixedBrand() { return WizardBrand(script::Lines()); }
+
 platform::Form::Style WizardStyle() {
   platform::Form::Style s;
   s.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
@@ -30,8 +33,8 @@ platform::Form::Style WizardStyle() {
 TfSetup::TfSetup(install::Session& session)
     : Form("TfSetup", "Setup Utility", WizardStyle()),
       session_(session),
-      lMain(*this, ids::lMain, "OXLIP", {16, 8, 600, 40}),
-      Label1(*this, ids::Label1, "Dir 95/98 Avadav Avazure", {16, 50, 600, 26}),
+      lMain(*this, ids::lMain, FixedBrand().title, {16, 8, 600, 40}),
+      Label1(*this, ids::Label1, FixedBrand().subtitle, {16, 50, 600, 26}),
       Label6(*this, ids::Label6, "Version:", {16, 82, 50, 14}),
       Label7(*this, ids::Label7, "1.00", {68, 82, 300, 14}),
       Label4(*this, ids::Label4, "Label4", {16, 100, 300, 14}),
@@ -54,11 +57,7 @@ TfSetup::TfSetup(install::Session& session)
               {12, 34, 305, 42}, true),
       Label10(ts1, ids::Label10, "Setup will install:", {12, 82, 305, 36}, true),
       Bevel3(ts3, ids::Bevel3, {4, 4, 321, 121}),
-      Label3(ts3, ids::Label3,
-             "On this page, you will select the destination directory for the install.  The "
-             "default is usually in the Program Files folder under the subdirectory Quorvane.  "
-             "You may change this directory name to any directory name allowed by the system.",
-             {12, 10, 305, 66}, true),
+      Label3(ts3, ids::Label3, FixedBrand().destinationText, {12, 10, 305, 66}, true),
       Label13(ts3, ids::Label13, "Destination Directory", {12, 78, 200, 14}),
       d(ts3, ids::d, "", {12, 94, 305, 21}),
       Bevel4(ts4, ids::Bevel4, {4, 4, 321, 121}),
@@ -130,6 +129,10 @@ void TfSetup::FormActivate() {
     throw;
   }
   Label7.SetText(version);
+  const Brand brand = WizardBrand(ini);
+  lMain.SetText(brand.title);
+  Label1.SetText(brand.subtitle);
+  Label3.SetText(brand.destinationText);
   Label4.SetText(ini.at(2));
   Label10.SetText("Setup will install " + ini.at(2));
   d.SetText(DefaultDestination(ini.at(0)));

@@ -1,6 +1,8 @@
 #include "setup/wizard_rules.h"
 
 #include "platform/path_chars.h"
+#include "script/markers.h"
+#include "script/reader.h"
 
 namespace setup {
 
@@ -19,6 +21,19 @@ const SystemFileBackup kSystemFileBackups[3] = {
     {"C:\\autoexec.bat", "autoexec.tup", false},
     {"C:\\MSDOS.SYS", "msdos.tup", true},
 };
+
+Brand WizardBrand(const script::Lines& script) {
+  std::string title = "OXLIP", subtitle = "Dir 95/98 Avadav Avazure", folder = "Quorvane";
+  if (const auto at = script::FindMarker(script, script::marker::kBrand); at && *at + 3 < script.size()) {
+    title = script.at(*at + 1);
+    subtitle = script.at(*at + 2);
+    folder = script.at(*at + 3);
+  }
+  return {title, subtitle,
+          "On this page, you will select the destination directory for the install.  The default is usually in the "
+          "Program Files folder under the subdirectory " +
+              folder + ".  You may change this directory name to any directory name allowed by the system."};
+}
 
 std::string DefaultDestination(const std::string& line0) { return "C:\\Program Files" + line0; }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "script/lines.h"
+
 // The wizard's rules that need no window: kept apart so they can be tested alone.
 namespace setup {
 
@@ -23,6 +25,16 @@ std::string DefaultDestination(const std::string& line0);
 // folder and its parent) are skipped and each other entry loses its first and
 // last character: "[Accessories]" gives "Accessories".
 std::vector<std::string> StartMenuChoices(const std::vector<std::string>& folderList);
+
+// The product's brand in the wizard: the big title and the subtitle at the
+// top, and the destination page's text with its folder word.
+struct Brand {
+  std::string title, subtitle, destinationText;
+};
+// The script's ":brand" lines (title, subtitle, folder word), each line
+// taken as it is; without the section, or with fewer than three lines after
+// it, the fixed texts.
+Brand WizardBrand(const script::Lines& script);
 
 enum class Page { ts1, ts3, ts4, ts5, ts8 };
 enum class Direction { Forward, Back };

@@ -164,7 +164,7 @@ std::string OpenMessages(DWORD pid) {
     const MessageBoxView box = ReadMessageBox(w);
     all += "[" + box.caption + ": " + box.text + "] ";
   }
-  return all.empty() ? "no message box open" : all;
+  return all.empty() ? kNoMessageBox : all;
 }
 
 void PressButton(HWND dialog, const std::string& caption) {

@@ -53,7 +53,9 @@ struct MessageBoxView {
 MessageBoxView ReadMessageBox(HWND dialog);
 // Waits for a "#32770" dialog of the process; its view.
 MessageBoxView WaitForMessageBox(DWORD pid, std::chrono::milliseconds timeout = kTimeout);
-// The caption and text of every message box the process shows, for failure reports.
+// The caption and text of every message box the process shows, for failure
+// reports; kNoMessageBox when none is open.
+constexpr char kNoMessageBox[] = "no message box open";
 std::string OpenMessages(DWORD pid);
 // Presses the dialog's button with this caption.
 void PressButton(HWND dialog, const std::string& caption);

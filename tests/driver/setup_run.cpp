@@ -74,7 +74,9 @@ SilentRun RunSilently(const std::string& program, const std::string& arguments, 
   // that flashes for less than a poll could slip through.
   const DWORD started = GetTickCount();
   while (WaitForSingleObject(info.hProcess, 2) == WAIT_TIMEOUT) {
-    if (!TopLevelWindows(info.dwProcessId).empty()) run.windowShown = true;
+    if (TopLevelWindows(info.dwProcessId).empty()) continue;
+    run.windowShown = true;
+    if (run.messages.empty() || run.messages == kNoMessageBox) run.messages = OpenMessages(info.dwProcessId);
     if (GetTickCount() - started > timeoutMilliseconds) break;
   }
   run.ended = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
@@ -103,6 +105,12 @@ std::vector<std::string> FileNames(const std::string& folder) {
 
 std::string ProgramsFolder() {
   return RegValue(HKEY_CURRENT_USER, kShellFolders, "Programs").value_or("");
+}
+
+std::string WindowsFolder() {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectoryA(folder, sizeof folder);
+  return folder;
 }
 
 SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {

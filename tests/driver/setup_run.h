@@ -45,6 +45,7 @@ struct SilentRun {
   bool ended = false;       // false: still running after the time-out (then killed)
   DWORD exitCode = 0;
   bool windowShown = false;  // a window of the process became visible
+  std::string messages;      // the first message boxes seen, as OpenMessages gives them
 };
 // Runs the program (a full path) with the arguments in `workingFolder`.
 SilentRun RunSilently(const std::string& program, const std::string& arguments, const std::string& workingFolder,
@@ -61,5 +62,7 @@ std::vector<std::string> FileNames(const std::string& folder);
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // The user's Start Menu programs folder as the registry records it.
 std::string ProgramsFolder();
+// The Windows folder as the system gives it.
+std::string WindowsFolder();
 
 }  // namespace driver

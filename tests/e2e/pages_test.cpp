@@ -82,6 +82,20 @@ TEST_F(Pages, EveryPageShowsItsTexts) {
   EXPECT_EQ(Text(Get(ids::Label6)), "Version:");
 }
 
+// The author's ":brand" in place of the fixed texts above.
+TEST(Brand, ReplacesTheFixedTitlesAndFolderWord) {
+  SetupRun run("brand");
+  run.AddFile("setup.ini", script::JoinLines({"\\Pebble", "Pebble", "Pebble 1", ":brand", "PEBBLE", "Small tools",
+                                              "Pebble Clock"}));
+  run.Start();
+  const HWND wizard = run.Wizard();
+  ASSERT_TRUE(wizard);
+  EXPECT_EQ(Text(Child(wizard, ids::lMain)), "PEBBLE");
+  EXPECT_EQ(Text(Child(wizard, ids::Label1)), "Small tools");
+  EXPECT_NE(Text(Child(wizard, ids::Label3)).find("under the subdirectory Pebble Clock.  You may"), std::string::npos)
+      << Text(Child(wizard, ids::Label3));
+}
+
 TEST_F(Pages, SummaryFollowsTheAnswers) {
   SetText(Get(ids::d), "D:\\Apps\\Marrowgate");
   SetText(Get(ids::smenu), "Tools\\Marrowgate");

@@ -199,18 +199,49 @@ TEST(SilentUsage, AUsageErrorDoesNothingAtAll) {
                          "\\gecko", "\\fonts", "\\wine", "\\wow6432node", "\\dist"});
   };
   const Snapshot before = prefix();
-  for (const char* bad : {"/S /LOG=C:\\usage.log /BOGUS /D=C:\\Acme", "/S /LOG=C:\\usage.log /D=relative",
-                          "/S /LOG=C:\\usage.log /GROUP= /D=C:\\Acme"}) {
-    const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", bad, dist.Folder());
-    EXPECT_TRUE(run.ended) << bad;
-    EXPECT_FALSE(run.windowShown) << bad;
-    EXPECT_EQ(run.exitCode, 2u) << bad;
+  // Each refusal is named in the log, where the log can be had; switches
+  // that would reach into Windows' own folders or a product's record are
+  // refused in every spelling.
+  const std::string log = dist.Folder() + "\\usage.log";
+  const struct {
+    std::string arguments;
+    const char* refusal;  // the log's line; nullptr: no log can be written
+  } cases[] = {
+      {"/BOGUS /D=C:\\Acme", "/BOGUS is not a switch of setup.exe"},
+      {"/D=relative", "/D=relative: the destination must be a full path"},
+      {"/GROUP= /D=C:\\Acme", "/GROUP=: the Start Menu folder must be"},
+      {"\"/GROUP=Acme /D=C:\\Acme", "\"/GROUP=Acme /D=C:\\Acme: a quote is not closed"},
+      {"/GROUP=..\\..\\..\\..\\windows", "/GROUP=..\\..\\..\\..\\windows: the Start Menu folder must be"},
+      {"/GROUP=Acme/../../x", "/GROUP=Acme/../../x: the Start Menu folder must be"},
+      {"/D=C:\\\\", "/D=C:\\\\: the destination cannot be a drive's root"},
+      {"/D=C:/.", "/D=C:/.: the destination cannot be a drive's root"},
+      {"/D=c:\\windows\\", "/D=c:\\windows: the destination cannot be the Windows folder or its system folder"},
+      {"/D=C:\\WINDOWS/.", "/D=C:\\WINDOWS/.: the destination cannot be the Windows folder"},
+      {"/D=C:\\Windows\\System32. ", "/D=C:\\Windows\\System32.: the destination cannot be the Windows folder"},
+  };
+  for (const auto& c : cases) {
+    const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", "/S /LOG=" + log + " " + c.arguments, dist.Folder());
+    EXPECT_TRUE(run.ended) << c.arguments;
+    EXPECT_FALSE(run.windowShown) << c.arguments;
+    EXPECT_EQ(run.exitCode, 2u) << c.arguments;
+    EXPECT_TRUE(Contains(ReadFile(log), std::string("usage error: ") + c.refusal)) << ReadFile(log);
+    DeleteFileA(log.c_str());
   }
+  // A log that would replace a product's record or journal is not written at all.
+  WriteFile("C:\\Acme\\unin.ini", "record");
+  for (const char* bad : {"/S /LOG=C:\\Acme\\UNIN.INI /D=C:\\Acme", "/S /LOG=C:/Acme/unin.jnl. /D=C:\\Acme"})
+    EXPECT_EQ(RunSilently(dist.Folder() + "\\setup.exe", bad, dist.Folder()).exitCode, 2u) << bad;
+  EXPECT_EQ(ReadFile("C:\\Acme\\unin.ini"), "record");
+  EXPECT_FALSE(Exists("C:\\Acme\\unin.jnl"));
+  DeleteFileA("C:\\Acme\\unin.ini");
+  RemoveDirectoryA("C:\\Acme");
   for (const std::string& difference : Differences(before, prefix())) ADD_FAILURE() << difference;
-  EXPECT_FALSE(Exists("C:\\usage.log"));
   // Without /S the usage shows in a box; the watch over the windows sees it.
   const SilentRun help = RunSilently(dist.Folder() + "\\setup.exe", "/?", dist.Folder(), 3000);
   EXPECT_TRUE(help.windowShown);
+  // And a refused switch without /S is named in the box.
+  const SilentRun refused = RunSilently(dist.Folder() + "\\setup.exe", "/README /BOGUS", dist.Folder(), 3000);
+  EXPECT_TRUE(Contains(refused.messages, "/BOGUS is not a switch of setup.exe")) << refused.messages;
 }
 
 }  // namespace

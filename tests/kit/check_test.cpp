@@ -73,8 +73,14 @@ TEST(Check, HeaderAndLineForm) {
       {":extra on the second last line", Base({":extra", "letter.mrw"}), 17, E, "needs two lines"},
       {"LF line end", Base({"Version", "1.0\nmore"}), 18, W, "other than CR LF"},
       {"marker in another case", Base({":Run", ":run", "app.exe"}), 17, W, "differs from \":run\""},
-      {"end line with a blank", Base({":regremove", "x", ": ", ":"}), 19, W, "differs from \":\""},
+      {"end line with a blank", Base({":delreg", "x", ": ", ":"}), 19, W, "differs from \":\""},
       {"lines after the last section", Base({"", "stray"}), 18, W, "belong to none"},
+      {"destination without backslash", {"Pebble Clock", "App", "T"}, 1, W, "\"C:\\Program FilesPebble Clock\""},
+      {"destination as a full path", {"C:\\Program Files\\Pebble", "App", "T"}, 1, E, "holds \":\""},
+      {"misspelt marker", Base({":regdad", "K", "V", "app.exe", ":"}), 17, W, "nearest marker is \":regadd\""},
+      {"nearest by its beginning", Base({":regsitry"}), 17, W, "nearest marker is \":reg\""},
+      {"unknown marker among sections", Base({":brnad", "x"}), 17, W, "nearest marker is \":brand\""},
+      {":brand short of its lines", Base({":brand", "Pebble", "Tools"}), 17, E, "\":brand\" needs three lines after it"},
   };
   for (const Case& c : cases) Expect(c);
 }
@@ -95,6 +101,10 @@ TEST(Check, Files) {
       {"path file names a path not installed", Base({":ini", "app.ini", "~\\gone.exe", ":"}), 19, W,
        "no file line installs"},
       {"run program not installed", Base({":run", "other.exe"}), 18, W, "\":run\" program \"other.exe\""},
+      {"file in a subfolder", {"\\App", "App", "T", ":files", "-install", "help\\intro.txt", ":"}, 6, W,
+       "subfolder of its destination folder, which the install does not make", Lines{"help/intro.txt"}},
+      {"data file under a fixed rename", {"\\App", "App", "T", ":files", "-install", "file1.dat", ":"}, 6, W,
+       "\"file1.dat\" is installed as \"kofxq11.dll\"", Lines{"file1.dat"}},
   };
   for (const Case& c : cases) Expect(c);
 }
@@ -112,6 +122,8 @@ TEST(Check, ProfileAndRegistry) {
        "needs the removal program"},
       {"data code with a blank", Base({":reg", "HKEY_USERS", "K", "V", " r", ":"}), 21, W, "blanks around"},
       {":regadd short", Base({":regadd", "K", "V", ":"}), 17, E, "\":regadd\" has 2 lines"},
+      {":regremove line without its root", Base({":regremove", "HKEY_USERS", "K", "Software\\App", ":"}), 20, E,
+       "\":regremove\" line \"Software\\App\" is no registry key"},
       {":delreg naming the root", Base({":delreg", "\\\\Classes", ":"}), 18, E, "HKEY_CLASSES_ROOT itself"},
       {":delreg naming nothing", Base({":delreg", "\\", ":"}), 18, W, "names no key"},
   };
@@ -152,6 +164,26 @@ TEST(Check, Settings) {
   const auto found = CheckSettings("Marrowgate \r\nSound,On\r\n");
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(Format(found[0]).rfind("config.cfg:1: warning: ", 0), 0u);
+}
+
+// The files the install shows or reads split at CR LF, each fault on the line where it begins.
+TEST(Check, ShownFiles) {
+  EXPECT_TRUE(CheckShownFile("readme.txt", "one\r\ntwo\r\n").empty());
+  EXPECT_TRUE(CheckShownFile("readme.txt", std::string(kShownFileLimit, 'x')).empty());
+  const struct {
+    const char* name;
+    std::string text;
+    const char* found;
+  } cases[] = {
+      {"readme.txt", "one\r\ntwo\nthree\n", "readme.txt:2: warning: line end LF alone"},
+      {"config.cfg", "Marrowgate\nSound,On\n", "config.cfg:1: warning: line end LF alone"},
+      {"license.ini", std::string(kShownFileLimit + 1, 'x'), "license.ini:1: warning: license.ini is 60001 bytes"},
+  };
+  for (const auto& c : cases) {
+    const auto found = CheckShownFile(c.name, c.text);
+    ASSERT_EQ(found.size(), 1u) << c.name;
+    EXPECT_EQ(Format(found[0]).rfind(c.found, 0), 0u) << Format(found[0]);
+  }
 }
 
 TEST(Check, FormatAndSummary) {

@@ -18,12 +18,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string WindowsFolder() {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, sizeof folder);
-  return folder;
-}
-
 // One generated product: its script and the files its folder must hold.
 struct Product {
   Lines script;
@@ -88,7 +82,9 @@ class Generator {
       reg.push_back(":");
       Add(p.script, reg);
     }
-    if (Chance(2)) Add(p.script, {":regremove", "HKEY_CURRENT_USER\\Software\\GenKit\\" + id, "", "more", ":"});
+    if (Chance(2))  // both forms of a key; an empty line is not recorded
+      Add(p.script, {":regremove", "HKEY_CURRENT_USER\\Software\\GenKit\\" + id, "", "HKEY_LOCAL_MACHINE",
+                     "Software\\GenKit\\" + id, ":"});
     if (Chance(3)) {
       Add(p.script, {":extra", "extra.dat", "samples"});
       p.files.push_back("extra.dat");
@@ -147,7 +143,7 @@ void InstallAndCompare(const std::string& name, const std::string& scriptText, c
 
   kit::Machine machine;
   machine.destination = destination;
-  machine.windows = WindowsFolder();
+  machine.windows = driver::WindowsFolder();
   machine.programs = driver::ProgramsFolder();
   const kit::Plan plan = kit::MakePlan(scriptText, machine, dist);
   ASSERT_EQ(plan.stop, "");

@@ -1,4 +1,5 @@
 #include "setup/command_line.h"
+#include "setup/switch_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,46 @@ TEST(CommandLine, UsageErrors) {
   EXPECT_FALSE(ParseCommandLine("   ").silent);
   const Options help = ParseCommandLine("/?");
   EXPECT_TRUE(help.help && !help.usageError);
+}
+
+// Each refusal names the switch as it was written.
+TEST(CommandLine, RefusalNamesTheSwitch) {
+  const struct {
+    const char* line;
+    const char* named;
+  } cases[] = {
+      {"/S /X /LOG=C:\\s.log", "/X is not a switch"},
+      {"/S /GROUP=\"My Tools /LOG=x", "/GROUP=\"My Tools /LOG=x: a quote is not closed"},
+      {"/README /GROUP=x", "/README needs /S"},
+      {"/S /D=C:/", "/D=C:/: the destination cannot be a drive's root"},
+  };
+  for (const auto& c : cases) {
+    const Options o = ParseCommandLine(c.line);
+    EXPECT_TRUE(o.usageError) << c.line;
+    EXPECT_EQ(o.refusal.find(c.named), 0u) << c.line << " gave " << o.refusal;
+  }
+  // The log file is still known after an earlier refusal, so the error can go there.
+  EXPECT_EQ(ParseCommandLine("/S /X /LOG=C:\\s.log").logFile, "C:\\s.log");
+}
+
+// Every spelling of a place the switches must not name.
+TEST(CommandLine, ForbiddenPlacesInAnySpelling) {
+  for (const char* root : {"/S /D=C:\\", "/S /D=C:\\\\", "/S /D=c:/", "/S /D=C:\\.", "/S /D=C:\\.\\ ",
+                           "/S /D=\\\\server\\share\\", "/S /D=//server/share/.", "/S /D=C:\\app\\..",
+                           "/S /D=C:\\app/../windows", "/S /D=C:\\app\\...\\x", "/S /D=\\\\server"})
+    EXPECT_TRUE(ParseCommandLine(root).usageError) << root;
+  // The Windows folder only the system knows: the parse lets it through.
+  EXPECT_FALSE(ParseCommandLine("/S /D=C:\\WINDOWS/.").usageError);
+  EXPECT_EQ(NormalFolder("c:/Program Files.//My App. /."), "c:\\Program Files\\My App");
+  EXPECT_EQ(NormalFolder("\\\\server\\share\\x"), "\\\\server\\share\\x");
+  for (const char* group : {"/S /GROUP=..\\..\\windows", "/S /GROUP=a/../../b", "/S /GROUP=\\abs", "/S /GROUP=/abs",
+                            "/S /GROUP=a\\\\b", "/S /GROUP=a\\.. ", "/S /GROUP=.", "/S \"/GROUP=a\\...\""})
+    EXPECT_TRUE(ParseCommandLine(group).usageError) << group;
+  EXPECT_EQ(ParseCommandLine("/S /GROUP=Tools/Pebble").group, "Tools\\Pebble");
+  for (const char* log : {"/S /LOG=C:\\App\\unin.ini", "/S /LOG=C:/App/UNIN.JNL", "/S /LOG=unin.ini. ",
+                          "/S /LOG=C:\\App\\x\\..\\Unin.Ini"})
+    EXPECT_TRUE(ParseCommandLine(log).usageError) << log;
+  EXPECT_FALSE(ParseCommandLine("/S /LOG=C:\\App\\unin.ini.log").usageError);
 }
 
 }  // namespace

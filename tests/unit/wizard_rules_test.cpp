@@ -77,3 +77,25 @@ TEST(Destination, OneTrailingBackslashRemoved) {
 
 }  // namespace
 }  // namespace setup
+
+namespace setup {
+namespace {
+
+// The author's brand replaces the three texts; a section cut short, or none,
+// leaves the fixed ones.
+TEST(WizardRules, BrandFromTheScript) {
+  const Brand fixed = WizardBrand(script::Lines{"\\App", "App", "App 1.0"});
+  const Brand mine = WizardBrand(script::Lines{"\\App", "App", "App 1.0", ":brand", "PEBBLE", "Small Tools", "Pebble"});
+  EXPECT_EQ(mine.title, "PEBBLE");
+  EXPECT_EQ(mine.subtitle, "Small Tools");
+  std::string expected = fixed.destinationText;
+  const std::size_t word = expected.find("subdirectory ") + 13;
+  expected.replace(word, expected.find('.', word) - word, "Pebble");
+  EXPECT_EQ(mine.destinationText, expected);
+  const Brand cut = WizardBrand(script::Lines{"\\App", "App", "App 1.0", ":brand", "PEBBLE", "Small Tools"});
+  EXPECT_EQ(cut.title, fixed.title);
+  EXPECT_EQ(cut.destinationText, fixed.destinationText);
+}
+
+}  // namespace
+}  // namespace setup
