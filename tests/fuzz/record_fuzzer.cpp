@@ -25,11 +25,18 @@ std::string NoLongName(const std::string&) { return ""; }
 
 bool StartsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
 
-// Checked on the plain text of the path, apart from the rules' own reading.
+// Checked on the plain text of the path, apart from the rules' own reading:
+// below the folder, by parts none of which is empty or only dots and blanks.
 bool Below(const std::string& path, const std::string& folder) {
-  std::string lower = script::LowerAscii(path);
-  return StartsWith(lower, folder + "\\") && lower.find("\\..") == std::string::npos &&
-         lower.find("\\.\\") == std::string::npos && lower.find('/') == std::string::npos;
+  const std::string lower = script::LowerAscii(path);
+  if (!StartsWith(lower, folder + "\\") || lower.find('/') != std::string::npos) return false;
+  for (std::size_t from = folder.size() + 1; from <= lower.size();) {
+    std::size_t end = lower.find('\\', from);
+    if (end == std::string::npos) end = lower.size();
+    if (lower.find_first_not_of(". ", from) >= end) return false;
+    from = end + 1;
+  }
+  return true;
 }
 
 void CheckPlan(const Plan& plan, const SafetyRules& rules, bool trusted) {
