@@ -8,6 +8,7 @@
 #include "install/paths.h"
 #include "install/space_rules.h"
 #include "install/registry_rules.h"
+#include "install/restart_moves.h"
 #include "platform/file_version.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -25,7 +26,7 @@ constexpr int kDiskPrompts = 5;
 // else) has its attributes reset, so read-only, hidden and system files are
 // replaced too, and a kept one is left as it is. Without a keep list neither
 // happens. The result tells the journal whether the file is new.
-enum class Copied { Failed, New, OverEarlier, KeptNewer };
+enum class Copied { Failed, New, OverEarlier, KeptNewer, AtRestart };
 
 // Clears up after a failed copy and keeps its error code for the caller.
 Copied Failed(const std::string& temporary, DWORD error) {
@@ -57,7 +58,15 @@ Copied InstallFile(const std::string& source, const std::string& target, const K
     return Copied::OverEarlier;
   }
   platform::ResolveInterruptedReplace(target);
-  return platform::FinishReplace(temporary, target) ? Copied::OverEarlier : Copied::Failed;
+  switch (platform::FinishReplace(temporary, target)) {
+    case platform::Replaced::Done: return Copied::OverEarlier;
+    case platform::Replaced::Failed: return Copied::Failed;
+    case platform::Replaced::InUse: break;
+  }
+  // A file in use (a library a running program has loaded) takes the new
+  // copy when Windows starts again.
+  const DWORD inUse = GetLastError();
+  return MoveAtRestart(temporary, target) ? Copied::AtRestart : Failed(temporary, inUse);
 }
 
 // A copy that failed wrote nothing of the install's: an earlier file may stand there.
@@ -66,6 +75,8 @@ void Note(Journal& journal, const std::string& target, Copied copied) {
     journal.FileFailed(target);
   else if (copied == Copied::KeptNewer)
     journal.FileKeptNewer(target);
+  else if (copied == Copied::AtRestart)
+    journal.FileAtRestart(target);
   else
     journal.File(target, copied == Copied::New);
 }
@@ -95,10 +106,10 @@ bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const st
   return true;
 }
 
-std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep,
-                      const Folders& folders, CopyView& view, Journal& journal) {
+CopyResult CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+                     CopyView& view, Journal& journal) {
   const KeepList keep(lbKeep);
-  std::size_t failed = 0;
+  CopyResult result;
   for (const FileStep& step : list.steps) {
     view.SetStatus("Copying file: " + step.line);
     view.SetProgress(ProgressPosition(step.index, entries));
@@ -111,15 +122,16 @@ std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::L
     const Copied copied = InstallFile(source, step.target, &keep, shared);
     if (copied == Copied::Failed) {
       view.CopyFailed(step.line, GetLastError());
-      ++failed;
+      ++result.failed;
     }
+    if (copied == Copied::AtRestart) result.restartNeeded = true;
     if (IsJournaled(ExtractFileName(step.target))) {
       Note(journal, step.target, copied);
       if (shared && copied != Copied::Failed) CountUse(step.target, copied != Copied::New, journal);
     }
     else if (copied != Copied::Failed) view.Note("file: " + step.target);
   }
-  return failed;
+  return result;
 }
 
 void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,

@@ -34,13 +34,17 @@ class CopyView : public StepNotes {
 // whether to go on; false when the answer is No.
 bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view);
 
+struct CopyResult {
+  std::size_t failed = 0;      // copies that failed, each shown to the view
+  bool restartNeeded = false;  // a file in use takes its new copy at the next start
+};
+
 // Copies the files that the walk over the ":files" list found; `entries` is
 // the list's length, for the progress bar. The journal notes each as it is
-// copied; the uninstall record lists them
-// whether or not their copy succeeded, so it is made apart from this.
-// Returns how many copies failed.
-std::size_t CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
-               CopyView& view, Journal& journal);
+// copied; the uninstall record lists them whether or not their copy
+// succeeded, so it is made apart from this.
+CopyResult CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
+                     CopyView& view, Journal& journal);
 
 // Copies the ":extra" file into a sub-folder of the destination; failures are
 // not reported and only the journal records it.

@@ -55,7 +55,10 @@ bool RunPhases(const InstallRequest& request, const script::Lines& ini, const sc
   script::Lines un = std::move(record.lines);
   RemoveDriverLines(folders.windows);
   if (!lists.files.empty()) {
-    outcome.failedCopies = CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, frontEnd, journal);
+    const CopyResult copied = CopyFiles(fileList, lists.files.size(), lists.lbKeep, folders, frontEnd, journal);
+    outcome.failedCopies = copied.failed;
+    // Files in use take their new copies at the next start: the closing question offers it.
+    if (copied.restartNeeded) outcome.restartWanted = true;
     CreateGroupFolder(request.programsFolder, ini.at(1));
     journal.GroupFolder(group);
     WriteProfileEntries(lists.systemini, journal);

@@ -68,6 +68,11 @@ void Journal::FileFailed(const std::string& path) {
   Write(JournalLine('F', {path, "failed"}));
 }
 
+void Journal::FileAtRestart(const std::string& path) {
+  Note("file: " + path + " (in use: replaced when Windows restarts)");
+  Write(JournalLine('F', {path, "existed"}));
+}
+
 void Journal::FileKeptNewer(const std::string& path) {
   Note("file: " + path + " (kept: newer)");
   Write(JournalLine('F', {path, "newer"}));

@@ -35,6 +35,8 @@ class Journal {
   void File(const std::string& path, bool created);
   // A file whose copy failed: nothing of the install's stands there.
   void FileFailed(const std::string& path);
+  // A file in use, which takes the new copy when Windows starts again.
+  void FileAtRestart(const std::string& path);
   // A shared file left as it was, for its version is higher than the install's.
   void FileKeptNewer(const std::string& path);
   // Before a shared file's use count changes: the count it had, if any.

@@ -14,6 +14,7 @@ add_library(engine_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/shortcut_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/space_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/uninstall_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wininit.cpp
 )
 target_include_directories(engine_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(engine_rules PUBLIC script path_chars)

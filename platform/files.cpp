@@ -201,26 +201,26 @@ std::string BeginReplace(const std::string& target) {
   return temporary;
 }
 
-bool FinishReplace(const std::string& temporary, const std::string& target) {
+Replaced FinishReplace(const std::string& temporary, const std::string& target) {
   static const auto moveEx = LateBound<decltype(&MoveFileExA)>("kernel32.dll", "MoveFileExA");
   if (ReplacesInOneStep() && moveEx) {
-    if (moveEx(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (moveEx(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return Replaced::Done;
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION)
+      return Replaced::InUse;
     AbandonReplace(temporary);
-    return false;
+    return Replaced::Failed;
   }
   const std::string backup = ReplaceNamesFor(target).backup;
   const bool hadEarlier = MoveFileA(target.c_str(), backup.c_str()) != 0;
-  if (!hadEarlier && Exists(target)) {  // there, but it cannot be moved (in use)
-    AbandonReplace(temporary);
-    return false;
-  }
+  if (!hadEarlier && Exists(target)) return Replaced::InUse;  // there, but it cannot be moved
   if (!MoveFileA(temporary.c_str(), target.c_str())) {
     if (hadEarlier) MoveFileA(backup.c_str(), target.c_str());
     AbandonReplace(temporary);
-    return false;
+    return Replaced::Failed;
   }
   if (hadEarlier) DeleteAnyFile(backup);
-  return true;
+  return Replaced::Done;
 }
 
 void AbandonReplace(const std::string& temporary) { DeleteAnyFile(temporary); }

@@ -46,7 +46,7 @@ std::string ProgramPath();
 //
 //   const std::string temporary = BeginReplace(target);
 //   if (!write the file `temporary`) { AbandonReplace(temporary); fail; }
-//   if (!FinishReplace(temporary, target)) fail;
+//   if (FinishReplace(temporary, target) != Replaced::Done) fail;
 //
 // Where the system cannot rename over a file (Windows 95 and 98), the earlier
 // file is first renamed to a backup name and removed after the swap. A run cut
@@ -68,9 +68,18 @@ void ResolveInterruptedReplace(const std::string& target);
 // ResolveInterruptedReplace, and removes a leftover temporary (never known to
 // be complete); returns the temporary name to write to.
 std::string BeginReplace(const std::string& target);
-// Puts the complete temporary file in place of the target. On false the
-// earlier target is as it was and the temporary is gone.
-bool FinishReplace(const std::string& temporary, const std::string& target);
+// How a replace ended.
+enum class Replaced {
+  Done,
+  // The target is open in a program that does not share it: it is as it was,
+  // and the complete temporary stays, for a move at the next start (the
+  // caller removes it if it gives up).
+  InUse,
+  // The earlier target is as it was and the temporary is gone.
+  Failed,
+};
+// Puts the complete temporary file in place of the target.
+Replaced FinishReplace(const std::string& temporary, const std::string& target);
 // Removes the temporary of a replace that is given up.
 void AbandonReplace(const std::string& temporary);
 

@@ -43,8 +43,9 @@ void WriteTextFile(const std::string& path, const std::string& bytes) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     written = file && WriteAll(file.get(), bytes);
   }
-  if (!written) AbandonReplace(temp);
-  if (!written || !FinishReplace(temp, path)) throw AppError::Format("Cannot create file %s", path);
+  if (written && FinishReplace(temp, path) == Replaced::Done) return;
+  AbandonReplace(temp);
+  throw AppError::Format("Cannot create file %s", path);
 }
 
 }  // namespace platform

@@ -10,15 +10,12 @@
 #include "install/journal_seal.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
+#include "install/restart_moves.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/handle.h"
-#include "platform/late_bound.h"
-#include "platform/profile.h"
 #include "platform/registry.h"
-#include "platform/system.h"
 #include "platform/text_file.h"
-#include "remove/wininit.h"
 
 namespace uninstall {
 
@@ -146,30 +143,10 @@ class Remover {
 
   void NotDeleted(const std::string& path, DWORD attributes, DWORD error) {
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION) {
-      if (ScheduleDelete(path)) return Report({Result::Scheduled, path, ""});
+      if (install::MoveAtRestart(path, "")) return Report({Result::Scheduled, path, ""});
     }
     SetFileAttributesA(path.c_str(), attributes);
     Report({Result::Failed, path, platform::SystemErrorText(error)});
-  }
-
-  // Windows NT deletes at the next start what MoveFileEx names; Windows 95
-  // and 98 do not support that and read wininit.ini instead.
-  static bool ScheduleDelete(const std::string& path) {
-    static const auto moveEx = platform::LateBound<decltype(&MoveFileExA)>("kernel32.dll", "MoveFileExA");
-    if (platform::IsWindowsNT()) return moveEx && moveEx(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
-    const std::string shortPath = platform::ShortPathName(path);
-    if (shortPath.empty()) return false;
-    const std::string wininit = install::InFolder(platform::WindowsFolder(), "wininit.ini");
-    try {
-      // What another program wrote through the profile functions may still
-      // be in Windows 95's cache: it is written out before the text is read.
-      platform::FlushProfileCache(wininit);
-      const std::string text = platform::FileExists(wininit) ? platform::ReadTextFile(wininit) : "";
-      platform::WriteTextFile(wininit, AddDeleteAtRestart(text, shortPath));
-    } catch (const std::exception&) {
-      return false;
-    }
-    return true;
   }
 
   void RemoveFolder(const std::string& path, bool report) {

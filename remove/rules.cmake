@@ -8,7 +8,6 @@ add_library(remove_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/plan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/safety.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/wininit.cpp
 )
 target_include_directories(remove_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(remove_rules PUBLIC engine_rules script)

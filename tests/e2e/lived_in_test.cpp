@@ -28,10 +28,11 @@ class Product {
     }
     dist_.AddFile("setup.ini", script + ":\r\n");
   }
-  std::string Install() {
+  void AddFile(const std::string& name, const std::string& bytes) const { dist_.AddFile(name, bytes); }
+  std::string Install(DWORD exitCode = 0) {
     const std::string log = "C:\\" + name_ + "-install.log";
     const SilentRun run = RunSilently(dist_.Folder() + "\\setup.exe", "/S /LOG=" + log + " /D=C:\\" + name_, dist_.Folder());
-    EXPECT_EQ(run.exitCode, 0u) << ReadFile(log);
+    EXPECT_EQ(run.exitCode, exitCode) << ReadFile(log);
     return ReadFile(log);
   }
   DWORD Remove() const {
@@ -89,6 +90,42 @@ TEST(LivedIn, ASharedFileGoesWithTheLastProductThatCountsIt) {
   EXPECT_EQ(b.Remove(), 0u) << ReadFile("C:\\countb-remove.log");
   EXPECT_FALSE(Exists(kSystem + std::string("common.dll")));
   EXPECT_FALSE(UseCount("common.dll"));
+}
+
+// What Windows NT does at its next start with the moves it was handed.
+void RestartWindows() {
+  HKEY key = nullptr;
+  const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  std::string data(65536, '\0');
+  DWORD size = static_cast<DWORD>(data.size());
+  ASSERT_EQ(RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
+                             &size),
+            ERROR_SUCCESS);
+  RegDeleteValueA(key, "PendingFileRenameOperations");
+  RegCloseKey(key);
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at < size && data[at]; at += names.back().size() + 1) names.push_back(data.c_str() + at);
+  ASSERT_EQ(names.size() % 2, 0u);
+  const auto plain = [](std::string name) { return name.substr(name.find("\\??\\") + 4); };
+  for (std::size_t i = 0; i < names.size(); i += 2)
+    ASSERT_TRUE(MoveFileExA(plain(names[i]).c_str(), plain(names[i + 1]).c_str(), MOVEFILE_REPLACE_EXISTING))
+        << names[i];
+}
+
+TEST(LivedIn, AFileInUseTakesItsNewCopyWhenWindowsRestarts) {
+  WriteFile(kSystem + std::string("busy.dll"), "old");
+  Product product("inuse", {{"busy.dll", "new"}});
+  const HANDLE open = CreateFileA((kSystem + std::string("busy.dll")).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(open, INVALID_HANDLE_VALUE);
+  const std::string log = product.Install(3010);
+  CloseHandle(open);
+  EXPECT_TRUE(Contains(log, "busy.dll (in use: replaced when Windows restarts)")) << log;
+  EXPECT_FALSE(Contains(log, "Error copying")) << log;
+  EXPECT_EQ(ReadFile(kSystem + std::string("busy.dll")), "old");
+  RestartWindows();
+  EXPECT_EQ(ReadFile(kSystem + std::string("busy.dll")), "new");
 }
 
 }  // namespace

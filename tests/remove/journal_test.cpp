@@ -8,7 +8,7 @@
 #include "remove/command_line.h"
 #include "remove/journal.h"
 #include "remove/plan.h"
-#include "remove/wininit.h"
+#include "install/wininit.h"
 
 namespace uninstall {
 namespace {
@@ -161,8 +161,8 @@ TEST(CommandLine, SwitchesThenTheFolderInAnyForm) {
 }
 
 TEST(Wininit, DeleteLinesGoAtTheEndOfTheRenameSection) {
-  EXPECT_EQ(AddDeleteAtRestart("", "C:\\A.DLL"), "[rename]\r\nNUL=C:\\A.DLL\r\n");
-  EXPECT_EQ(AddDeleteAtRestart("[Rename]\r\nNUL=C:\\A.DLL\r\n\r\n[other]\r\nx=1\r\n", "C:\\B.DLL"),
+  EXPECT_EQ(install::AddMoveAtRestart("", "NUL", "C:\\A.DLL"), "[rename]\r\nNUL=C:\\A.DLL\r\n");
+  EXPECT_EQ(install::AddMoveAtRestart("[Rename]\r\nNUL=C:\\A.DLL\r\n\r\n[other]\r\nx=1\r\n", "NUL", "C:\\B.DLL"),
             "[Rename]\r\nNUL=C:\\A.DLL\r\nNUL=C:\\B.DLL\r\n\r\n[other]\r\nx=1\r\n");
 }
 

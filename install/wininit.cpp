@@ -1,12 +1,12 @@
-#include "remove/wininit.h"
+#include "install/wininit.h"
 
 #include "script/lines.h"
 
-namespace uninstall {
+namespace install {
 
-std::string AddDeleteAtRestart(const std::string& text, const std::string& shortPath) {
+std::string AddMoveAtRestart(const std::string& text, const std::string& destination, const std::string& source) {
   script::Lines lines = script::SplitLines(text);
-  const std::string entry = "NUL=" + shortPath;
+  const std::string entry = destination + "=" + source;
   std::size_t at = lines.size();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (script::LowerAscii(lines.at(i)) != "[rename]") continue;
@@ -22,4 +22,4 @@ std::string AddDeleteAtRestart(const std::string& text, const std::string& short
   return script::JoinLines(lines);
 }
 
-}  // namespace uninstall
+}  // namespace install
