@@ -16,11 +16,13 @@ else()
 endif()
 
 # Stripped, whole-program optimised, GUI, for the PE subsystem that the
-# build's toolchain file names, left in the build folder's top.
+# build's toolchain file names, with the version resource, left in the build
+# folder's top.
 # LTO runs as one partition: GCC 12 crashes (internal compiler error in
 # binds_to_current_def_p) when it partitions the x86_64 program, and one
 # partition also gives the smaller 32-bit program.
-function(shipped_program target)
+function(shipped_program target description)
+  version_resource(${target} "${description}")
   string(REPLACE "." ";" version "${SHIPPED_SUBSYSTEM}")
   list(GET version 0 major)
   list(GET version 1 minor)

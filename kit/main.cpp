@@ -33,7 +33,7 @@ const char kHelp[] =
     "  scramble FILE [-o OUT]     scramble setup.ini or license.ini\n"
     "  unscramble FILE [-o OUT]   make a scrambled file clear again\n"
     "  layout SOURCE DIST [opts]  make a distribution folder, then check it\n"
-    "setupkit COMMAND --help tells more.\n";
+    "setupkit COMMAND --help tells more; setupkit --version names the version.\n";
 
 const std::map<std::string, const char*> kCommandHelp = {
     {"check",
@@ -245,6 +245,10 @@ int Run(int argc, char** argv) {
   if (argc < 2 || !std::strcmp(argv[1], "--help")) {
     Print(kHelp, argc < 2 ? stderr : stdout);
     return argc < 2 ? kUsage : 0;
+  }
+  if (!std::strcmp(argv[1], "--version")) {
+    Print(std::string("setupkit ") + PROGRAM_VERSION + "\n");
+    return 0;
   }
   const std::string command = argv[1];
   const auto help = kCommandHelp.find(command);

@@ -37,7 +37,9 @@ Options ParseCommandLine(const std::string& arguments) {
   while (!rest.empty() && (rest[0] == '/' || rest.compare(0, 2, "\"/") == 0)) {
     std::string word = TakeWord(rest);
     const std::string lower = script::LowerAscii(word);
-    if (lower == "/s")
+    if (lower == "/?")
+      options.help = true;
+    else if (lower == "/s")
       options.silent = true;
     else if (lower.compare(0, 5, "/log=") == 0 && word.size() > 5)
       options.logFile = word.substr(5);
@@ -49,7 +51,7 @@ Options ParseCommandLine(const std::string& arguments) {
   folder = Trim(folder);
   while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   options.folder = folder;
-  if (folder.empty()) options.usageError = true;
+  if (folder.empty() && !options.help) options.usageError = true;
   return options;
 }
 

@@ -6,6 +6,7 @@ namespace uninstall {
 
 struct Options {
   bool usageError = false;  // no folder, or a switch that is not known
+  bool help = false;        // /?: the version and the usage, nothing else
   bool silent = false;
   std::string logFile;
   std::string folder;  // the folder that holds unin.ini, without a trailing backslash

@@ -13,6 +13,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   platform::Application app;
   const std::string line = arguments ? arguments : "";
   const uninstall::Options options = uninstall::ParseCommandLine(line);
+  if (options.help) {
+    platform::MessageDlg(std::string("twremove.exe ") + PROGRAM_VERSION + "\r\n\r\n" + uninstall::kUsage,
+                         platform::DialogType::Information, platform::OK);
+    return uninstall::kAllRemoved;
+  }
   if (options.usageError) {
     if (!options.silent) platform::MessageDlg(uninstall::kUsage, platform::DialogType::Error, platform::OK);
     return uninstall::kCannotStart;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string>
+
 #include "install/session.h"
 #include "install/uCopy.h"
 #include "platform/application.h"
@@ -24,7 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     return setup::kUsageError;
   }
   if (options.help) {
-    platform::MessageDlg(setup::kUsage, platform::DialogType::Information, platform::OK);
+    platform::MessageDlg(std::string("setup.exe ") + PROGRAM_VERSION + "\r\n\r\n" + setup::kUsage,
+                         platform::DialogType::Information, platform::OK);
     return setup::kInstalled;
   }
   if (options.silent) return setup::RunUnattended(options);

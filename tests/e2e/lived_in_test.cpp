@@ -50,6 +50,7 @@ std::optional<DWORD> UseCount(const std::string& file) {
 
 TEST(LivedIn, AnOlderDiskNeverDowngradesASharedFile) {
   const std::string v1 = ReadFile(VERSIONED1_DLL), v2 = ReadFile(VERSIONED2_DLL);
+  const std::string remover = ReadFile(std::string(BUILD_FOLDER) + "\\twremove.exe");  // version 1.1
   ASSERT_NE(v1, v2);
   struct Row {
     const char* file;
@@ -58,6 +59,9 @@ TEST(LivedIn, AnOlderDiskNeverDowngradesASharedFile) {
       {"newer.dll", v2, v1, v2},         // a higher version stays
       {"older.dll", v1, v2, v2},         // a lower one is replaced
       {"plain.dll", "no version", v1, v1},  // without a version on one side, as before
+      // The removal program that every product installs carries its version too.
+      {"twremove.exe", v2, remover, v2},
+      {"twremove2.exe", v1, remover, remover},
   };
   std::vector<std::pair<std::string, std::string>> files;
   for (const Row& row : rows) {
