@@ -7,6 +7,7 @@
 #include "script/version.h"
 #include "setup/before_after.h"
 #include "setup/ids.h"
+#include "setup/initial_destination.h"
 
 namespace setup {
 
@@ -135,7 +136,7 @@ void TfSetup::FormActivate() {
   Label3.SetText(brand.destinationText);
   Label4.SetText(ini.at(2));
   Label10.SetText("Setup will install " + ini.at(2));
-  d.SetText(DefaultDestination(ini.at(0)));
+  d.SetText(InitialDestination(ini));
   smenubox = platform::ListFolders(session_.ProgramsFolder);
   smenu.ClearItems();
   for (const auto& choice : StartMenuChoices(smenubox)) smenu.AddItem(choice);

@@ -10,6 +10,7 @@
 #include "platform/path_chars.h"
 #include "platform/system.h"
 #include "setup/before_after.h"
+#include "setup/initial_destination.h"
 #include "setup/wizard_rules.h"
 
 namespace setup {
@@ -98,7 +99,7 @@ int RunUnattended(const Options& options) {
     request.programsFolder = ProgramsFolder();
     request.script = ReadInstallScript(request.sourceFolder);
     request.destination = platform::WithoutTrailingBackslash(
-        options.destination.value_or(DefaultDestination(request.script.at(0))));
+        options.destination.value_or(InitialDestination(request.script)));
     request.group = options.group.value_or(request.script.at(1));
     request.readmeWanted = options.readme;
     log.Write("install: " + request.script.at(2) + " into " + request.destination + ", Start Menu folder " +

@@ -35,7 +35,14 @@ Brand WizardBrand(const script::Lines& script) {
               folder + ".  You may change this directory name to any directory name allowed by the system."};
 }
 
-std::string DefaultDestination(const std::string& line0) { return "C:\\Program Files" + line0; }
+std::string DefaultDestination(const std::string& line0, const std::string& programFiles) {
+  return programFiles + line0;
+}
+
+std::string EarlierDestination(const std::string& pathFileText) {
+  const script::Lines lines = script::SplitLines(pathFileText);
+  return lines.size() >= 2 && lines.at(0) == ":run" ? lines.at(1) : "";
+}
 
 std::vector<std::string> StartMenuChoices(const std::vector<std::string>& folderList) {
   std::vector<std::string> choices;

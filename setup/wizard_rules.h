@@ -18,8 +18,13 @@ struct Point {
 // Where a panel stands when centred on the screen (integer halving).
 Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panelHeight);
 
-// "C:\Program Files" followed directly by script line 0.
-std::string DefaultDestination(const std::string& line0);
+// The Program Files folder followed directly by script line 0.
+std::string DefaultDestination(const std::string& line0, const std::string& programFiles = "C:\\Program Files");
+
+// The folder an earlier install went to, from the text of the path file it
+// wrote: ":run" on the first line, the folder on the second; "" for any
+// other text.
+std::string EarlierDestination(const std::string& pathFileText);
 
 // The Start Menu choices from a folder list: the first two entries (the
 // folder and its parent) are skipped and each other entry loses its first and

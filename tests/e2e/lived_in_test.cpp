@@ -132,4 +132,20 @@ TEST(LivedIn, AFileInUseTakesItsNewCopyWhenWindowsRestarts) {
   EXPECT_EQ(ReadFile(kSystem + std::string("busy.dll")), "new");
 }
 
+TEST(LivedIn, AReinstallGoesWhereTheProductIsAndTheDefaultIsThisMachinesProgramFiles) {
+  SetRegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", "C:\\Programme");
+  SetupRun dist("reinstall");
+  dist.AddFile("setup.ini", "\\Tool\r\nTool\r\nTool\r\n:files\r\n-install\r\nT.TXT\r\n:\r\n:ini\r\ntool.ini\r\n>\r\n:\r\n");
+  dist.AddFile("T.TXT", "t");
+  const auto install = [&](const std::string& arguments) {
+    EXPECT_EQ(RunSilently(dist.Folder() + "\\setup.exe", "/S " + arguments, dist.Folder()).exitCode, 0u) << arguments;
+  };
+  install("");
+  EXPECT_TRUE(Exists("C:\\Programme\\Tool\\T.TXT"));
+  install("/D=C:\\Moved\\Tool");
+  DeleteFileA("C:\\Moved\\Tool\\T.TXT");
+  install("");
+  EXPECT_TRUE(Exists("C:\\Moved\\Tool\\T.TXT"));
+}
+
 }  // namespace

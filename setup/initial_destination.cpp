@@ -1,0 +1,42 @@
+#include "setup/initial_destination.h"
+
+#include <windows.h>
+
+#include "install/path_file_lines.h"
+#include "install/paths.h"
+#include "platform/files.h"
+#include "platform/path_chars.h"
+#include "platform/registry.h"
+#include "platform/text_file.h"
+#include "script/sections.h"
+#include "setup/wizard_rules.h"
+
+namespace setup {
+
+namespace {
+
+std::string ProgramFilesFolder() {
+  const auto value = platform::registry::ReadValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
+                                                   "ProgramFilesDir");
+  if (!value || value->type != REG_SZ || value->data.c_str()[0] == '\0') return "C:\\Program Files";
+  return platform::WithoutTrailingBackslash(value->data.c_str());
+}
+
+}  // namespace
+
+std::string InitialDestination(const script::Lines& script) {
+  // The path file is written when the ":ini" section has two lines or more.
+  const script::Lines iniwin = script::ReadSections(script).iniwin;
+  if (iniwin.size() >= 2 && install::IsPathFileName(iniwin.at(0))) {
+    const std::string pathFile = install::InFolder(platform::WindowsFolder(), iniwin.at(0));
+    try {
+      const std::string earlier = platform::FileExists(pathFile) ? EarlierDestination(platform::ReadTextFile(pathFile)) : "";
+      if (!earlier.empty() && platform::DirectoryExists(earlier)) return earlier;
+    } catch (const std::exception&) {
+      // An unreadable path file names no folder.
+    }
+  }
+  return DefaultDestination(script.at(0), ProgramFilesFolder());
+}
+
+}  // namespace setup
