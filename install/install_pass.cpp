@@ -77,6 +77,7 @@ bool RunPhases(const InstallRequest& request, const script::Lines& ini, const sc
   }
   WritePathFile(lists.iniwin, folders.windows, destination, un);
   RunRegistryPhase(lists, folders, journal);
+  outcome.valuesNotWritten = journal.ValuesNotWritten();
   return true;
 }
 

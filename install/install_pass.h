@@ -33,6 +33,9 @@ struct InstallOutcome {
   bool restartWanted = false;
   std::string runProgram;  // relative to the destination folder
   std::size_t failedCopies = 0;
+  // Registry values whose key did not open (an NT user without the right to
+  // write there): the log names them, the wizard says nothing, as it always has.
+  std::size_t valuesNotWritten = 0;
 
   // Declined, or No to a disk too small: the pass changed nothing, so the
   // front end writes no late value and asks no closing question.

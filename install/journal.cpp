@@ -4,6 +4,7 @@
 #include "install/journal_seal.h"
 #include "install/paths.h"
 #include "install/registry_rules.h"
+#include "platform/error.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
@@ -102,6 +103,14 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
     Write(JournalLine('V', {rootName, path, name, Decimal(earlier->type), HexBytes(earlier->data)}));
   else
     Write(JournalLine('V', {rootName, path, name, "-"}));
+}
+
+void Journal::ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,
+                              unsigned long error) {
+  ++valuesNotWritten_;
+  const std::string path = !key.empty() && key[0] == '\\' ? key.substr(1) : key;
+  Note("registry value not written: " + rootName + "\\" + path + " \"" + name + "\" (" +
+       platform::SystemErrorText(error) + ")");
 }
 
 void Journal::Profile(const std::string& file, const std::string& section, const std::string& key) {

@@ -45,6 +45,11 @@ class Journal {
   void GroupFolder(const std::string& folder);
   // Before a registry value is set: what it held, or that it was absent.
   void Value(const std::string& rootName, const std::string& key, const std::string& name);
+  // After a registry value's key did not open: the value was not written,
+  // for the system's reason `error`; told to the notes only.
+  void ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,
+                       unsigned long error);
+  std::size_t ValuesNotWritten() const { return valuesNotWritten_; }
   // Before a profile entry is written: what it held, or that it was absent.
   void Profile(const std::string& file, const std::string& section, const std::string& key);
   // Each action is also told to `notes` in words, as is `text` by Note.
@@ -62,6 +67,7 @@ class Journal {
   std::string start_;  // the start line, written first
   platform::FileHandle file_;
   StepNotes* notes_ = nullptr;
+  std::size_t valuesNotWritten_ = 0;
 };
 
 }  // namespace install

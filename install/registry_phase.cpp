@@ -1,5 +1,7 @@
 #include "install/registry_phase.h"
 
+#include <windows.h>
+
 #include "install/data_codes.h"
 #include "install/paths.h"
 #include "install/registry_ops.h"
@@ -18,7 +20,8 @@ void WriteEntries(const script::Lines& list, CodeSet set, const CodeInputs& code
     const RegEntry entry = ReadRegEntry(list, i);
     const std::string data = ExpandDataCode(entry.data, set, codes);
     journal.Value(entry.root, entry.path, entry.valueName);
-    WriteRegEntry(entry.root, entry.path, entry.valueName, data);
+    if (!WriteRegEntry(entry.root, entry.path, entry.valueName, data) && RootKeyIndex(entry.root))
+      journal.ValueNotWritten(entry.root, entry.path, entry.valueName, GetLastError());
   }
 }
 
@@ -31,7 +34,8 @@ void ImportProductSettings(const std::string& sourceFolder, Journal& journal) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const Setting setting = SplitSetting(lines.at(i));
     journal.Value("HKEY_LOCAL_MACHINE", kProductKey, setting.name);
-    WriteProductSetting(setting.name, setting.text);
+    if (!WriteProductSetting(setting.name, setting.text))
+      journal.ValueNotWritten("HKEY_LOCAL_MACHINE", kProductKey, setting.name, GetLastError());
   }
 }
 

@@ -1,5 +1,7 @@
 #include "install/startup_entries.h"
 
+#include <windows.h>
+
 #include "install/data_codes.h"
 #include "install/registry_ops.h"
 
@@ -9,12 +11,14 @@ void WriteStartupEntries(const script::Sections& sections, const std::string& de
   if (!sections.runServices.empty()) {
     const std::string command = ProgramCommand(destination, sections.exe);
     journal.Value("HKEY_LOCAL_MACHINE", kRunServicesKey, sections.runServices);
-    AddRunServicesEntry(sections.runServices, command);
+    if (!AddRunServicesEntry(sections.runServices, command))
+      journal.ValueNotWritten("HKEY_LOCAL_MACHINE", kRunServicesKey, sections.runServices, GetLastError());
   }
   if (!sections.runStart.empty()) {
     const std::string command = ProgramCommand(destination, sections.exe);
     journal.Value("HKEY_LOCAL_MACHINE", kRunKey, sections.runStart);
-    AddRunEntry(sections.runStart, command);
+    if (!AddRunEntry(sections.runStart, command))
+      journal.ValueNotWritten("HKEY_LOCAL_MACHINE", kRunKey, sections.runStart, GetLastError());
   }
 }
 

@@ -30,6 +30,8 @@ KeyHandle Open(HKEY root, const std::string& path, bool create) {
   } else {
     rc = RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &key);
   }
+  // The caller may tell the system's reason for a key that did not open.
+  if (rc != ERROR_SUCCESS) SetLastError(static_cast<DWORD>(rc));
   return KeyHandle(rc == ERROR_SUCCESS ? key : nullptr);
 }
 

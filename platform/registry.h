@@ -23,7 +23,8 @@ std::string ReadString(HKEY root, const std::string& path, const std::string& na
 
 // Opens the key (creating missing keys when `create`) and sets the string
 // value; an empty name is the default value. Returns false when the key does
-// not open. A value the registry refuses raises "Failed to set data for '%s'".
+// not open, with the system's reason for GetLastError. A value the registry
+// refuses raises "Failed to set data for '%s'".
 bool WriteString(HKEY root, const std::string& path, const std::string& name,
                  const std::string& value, bool create);
 

@@ -33,6 +33,6 @@ inline constexpr char kUsage[] =
     "/S runs the install without any window. /D= must come last.\r\n\r\n"
     "Exit codes: 0 installed; 1 licence not accepted or install not allowed; 2 usage error; "
     "3 installed, some files not copied; 4 stopped with an error; 5 the product is running; "
-    "3010 installed, restart needed.";
+    "6 installed, some registry values not written; 3010 installed, restart needed.";
 
 }  // namespace setup

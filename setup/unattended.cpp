@@ -70,7 +70,7 @@ int Finish(const Options& options, const install::InstallRequest& request, const
   WriteLateValue(request.destination, outcome.lateValue);
   if (!outcome.lateValue.empty()) log.Write("registry value: HKEY_LOCAL_MACHINE\\" + outcome.lateValue.at(0) + " \"" +
                                             outcome.lateValue.at(1) + "\"");
-  int code = outcome.failedCopies ? kFilesFailed : kInstalled;
+  int code = outcome.failedCopies ? kFilesFailed : outcome.valuesNotWritten ? kValuesNotWritten : kInstalled;
   // As in the wizard: a restart wanted leaves the program to run unoffered.
   if (outcome.restartWanted) {
     if (options.restart) {

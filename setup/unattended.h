@@ -11,6 +11,7 @@ enum ExitCode : int {
   kFilesFailed = 3,    // installed, but some files could not be copied
   kStopped = 4,        // a step raised an error: nothing after it was done
   kRunning = 5,        // the product is running
+  kValuesNotWritten = 6,  // installed, but some registry values could not be written
   kRestartNeeded = 3010,
 };
 

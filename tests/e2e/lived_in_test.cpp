@@ -148,4 +148,22 @@ TEST(LivedIn, AReinstallGoesWhereTheProductIsAndTheDefaultIsThisMachinesProgramF
   EXPECT_TRUE(Exists("C:\\Moved\\Tool\\T.TXT"));
 }
 
+// Wine refuses a lasting key below a volatile one, as NT refuses a user a key
+// of HKEY_LOCAL_MACHINE.
+TEST(LivedIn, AValueWhoseKeyDoesNotOpenIsLoggedWithTheReasonAndCounted) {
+  HKEY volatileKey = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Volatile", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &volatileKey, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(volatileKey);
+  SetupRun dist("refused");
+  dist.AddFile("setup.ini", "\\Refused\r\nRefused\r\nRefused\r\n:reg\r\nHKEY_CURRENT_USER\r\nSoftware\\Volatile\\Lasting\r\n"
+                            "v\r\nx\r\nHKEY_CURRENT_USER\r\nSoftware\\Refused\r\nv\r\ny\r\n:\r\n");
+  const SilentRun run = RunSilently(dist.Folder() + "\\setup.exe", "/S /LOG=C:\\refused.log", dist.Folder());
+  const std::string log = ReadFile("C:\\refused.log");
+  EXPECT_EQ(run.exitCode, 6u) << log;
+  EXPECT_TRUE(Contains(log, "registry value not written: HKEY_CURRENT_USER\\Software\\Volatile\\Lasting \"v\" (")) << log;
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, "Software\\Refused", "v"), "y");  // the rest goes on
+}
+
 }  // namespace
