@@ -39,13 +39,18 @@ void RegistryEntries(Steps& out, const char* title, const script::Lines& list, i
   }
 }
 
-void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKeep, const FileSet& dist) {
+void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKeep, const FileSet& dist,
+           const std::string& destination) {
   out.Head("Files copied:");
   const install::KeepList keep(lbKeep);
   for (const install::FileStep& step : walk.steps) {
     std::string notes;
     if (install::InstalledName(step.line) != step.line) notes += " (installed name)";
     if (keep.Contains(install::ExtractFileName(step.target))) notes += " (kept when it exists)";
+    if (!install::InsideFolder(step.target, destination)) {
+      notes += " (shared: a newer version there stays";
+      notes += install::IsJournaled(install::ExtractFileName(step.target)) ? "; use count +1)" : ")";
+    }
     if (!dist.Contains(step.line)) notes += " (missing: asks for the next disk)";
     if (!step.recorded) notes += " (not recorded)";
     out.Item(step.line + " -> " + step.target + notes);
@@ -107,7 +112,7 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
     out.Head("license.ini shown for acceptance, then written to " + install::InFolder(m.destination, "license.txt"));
   out.Head("Lines holding \"qzmnd\" removed from " + install::InFolder(m.windows, "system.ini"));
   if (!lists.files.empty()) {
-    Files(out, walk, lists.lbKeep, dist);
+    Files(out, walk, lists.lbKeep, dist, m.destination);
     out.Head("Start Menu folder " + group + ", made with its parents");
     if (!lists.systemini.empty()) out.Head("Profile entries:");
     for (std::size_t s = 0; s < lists.systemini.size(); s += 4)
