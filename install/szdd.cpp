@@ -63,9 +63,4 @@ bool SzddExpander::Feed(const char* bytes, std::size_t size, std::string& out) {
   return true;
 }
 
-std::string RestoredName(const std::string& name, char lastCharacter) {
-  if (name.empty() || name.back() != '_' || lastCharacter == 0) return name;
-  return name.substr(0, name.size() - 1) + lastCharacter;
-}
-
 }  // namespace install

@@ -49,8 +49,4 @@ class SzddExpander {
   int pendingLow_ = -1;       // the first byte of a reference split between pieces
 };
 
-// The name a compressed file was made from: the "_" at the end replaced by
-// the header's character (READ.TX_ made from read.txt gives READ.TXT).
-std::string RestoredName(const std::string& name, char lastCharacter);
-
 }  // namespace install

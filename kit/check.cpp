@@ -241,12 +241,18 @@ class Checker {
 
   void Files() {
     const List& files = Get(marker::kFiles);
-    walk_ = install::WalkFileList(files.items, kWindows, kDestination);
+    walk_ = install::WalkFileList(files.items, kWindows, kDestination,
+                                  [this](const std::string& line) { return dist_.LastCharacter(line); });
     std::set<std::size_t> copied;
     for (const install::FileStep& step : walk_.steps) {
       copied.insert(step.index);
       installed_.insert(script::LowerAscii(step.target));
-      const std::string name = install::InstalledName(step.line);
+      const std::string name = install::InstalledName(step.line, dist_.LastCharacter(step.line));
+      if (const install::SzddHeader* header = dist_.Compressed(step.line))
+        Report(Severity::Note, files.at[step.index],
+               "file " + Quoted(step.line) + " is compressed; setup.exe expands it to " +
+                   std::to_string(header->expandedSize) + " bytes and installs it as " +
+                   Quoted(step.target.substr(step.target.find_last_of('\\') + 1)));
       if (step.line.back() != '_' && script::LowerAscii(name) != script::LowerAscii(step.line))
         Warning(files.at[step.index], "file " + Quoted(step.line) + " is installed as " + Quoted(name) +
                                           ", a fixed rename of this setup program (file1.dat to file5.dat); give "

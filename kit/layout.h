@@ -17,6 +17,9 @@ struct LayoutRequest {
   // sources kept with LF. A file with NUL or other control bytes is binary
   // and copied as it is.
   bool textLineEnds = false;
+  // Every file that the copy phase reads stored in the platform's compressed
+  // format where that makes it smaller, under its own name.
+  bool compress = false;
   // Further files copied under the name given: (path, name in dist).
   std::vector<std::pair<std::string, std::string>> extra;
   // Files of the source (relative paths) whose line ends must be made CR LF;

@@ -61,7 +61,7 @@ const std::map<std::string, const char*> kCommandHelp = {
      "Writes the clear form of a scrambled file to OUT (standard output\n"
      "without -o). A clear file is refused.\n"},
     {"layout",
-     "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text]\n"
+     "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text] [--compress]\n"
      "                       [--text=NAME]... [--add PATH=NAME]...\n"
      "Makes DIST from the clear sources in SOURCE and its subfolders: setup.txt\n"
      "becomes setup.ini and license.txt license.ini (CR LF line ends; scrambled\n"
@@ -70,7 +70,10 @@ const std::map<std::string, const char*> kCommandHelp = {
      "control bytes) and names each file it changed; --text=NAME asks it for\n"
      "one file, and refuses one that is not text. setup.exe is copied from PATH\n"
      "(default: beside setupkit); each --add copies PATH as NAME (the removal\n"
-     "program: --add build/twremove.exe=TWREMOVE.EX_). Everything is read and\n"
+     "program: --add build/twremove.exe=TWREMOVE.EX_). --compress stores every\n"
+     "file but setup.exe, setup.ini, license.ini, readme.txt and config.cfg in\n"
+     "the format of COMPRESS.EXE where that makes it smaller, under its own name;\n"
+     "setup.exe expands it while copying. Everything is read and\n"
      "checked first, DIST is made under DIST.layout-new and put in place at the\n"
      "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
      "is never replaced). Then DIST is checked; exit 1 on errors.\n"},
@@ -230,6 +233,7 @@ int Layout(const Args& args, const char* self) {
   if (request.setupExe.empty()) request.setupExe = (fs::u8path(self).parent_path() / "setup.exe").u8string();
   request.scramble = args.Flag("--scramble");
   request.textLineEnds = args.Flag("--text");
+  request.compress = args.Flag("--compress");
   for (auto [it, end] = args.options.equal_range("--text="); it != end; ++it) request.textFiles.push_back(it->second);
   for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
     const auto equals = it->second.rfind('=');
@@ -264,7 +268,7 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text"}), argv[0]);
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text", "--compress"}), argv[0]);
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKee
     if (install::InstalledName(step.line) != step.line) notes += " (installed name)";
     if (keep.Contains(install::ExtractFileName(step.target))) notes += " (kept when it exists)";
     if (!dist.Contains(step.line)) notes += " (missing: asks for the next disk)";
+    if (dist.Compressed(step.line)) notes += " (compressed: expanded while copied)";
     if (!step.recorded) notes += " (not recorded)";
     out.Item(step.line + " -> " + step.target + notes);
   }
@@ -92,7 +93,8 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   const std::string& title = script.at(2);
   const script::Sections lists = script::ReadSections(script);
   const std::string group = install::JoinPath(m.programs, m.startMenu);
-  const install::FileList walk = install::WalkFileList(lists.files, m.windows, m.destination);
+  const install::FileList walk = install::WalkFileList(
+      lists.files, m.windows, m.destination, [&dist](const std::string& line) { return dist.LastCharacter(line); });
   const install::CodeInputs codes{m.destination, m.shortDestination, m.windows, lists.exe, lists.uninst};
 
   const setup::Brand brand = setup::WizardBrand(script);

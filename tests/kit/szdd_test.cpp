@@ -58,9 +58,6 @@ TEST(Szdd, HeaderCarriesTheNameAndSize) {
   EXPECT_EQ(header->expandedSize, 300u);
   EXPECT_FALSE(ReadSzddHeader(file.data(), install::kSzddHeaderSize - 1));
   EXPECT_FALSE(ReadSzddHeader("MZ\x90\0\3\0\0\0\4\0\0\0\xff\xff", 14));
-  EXPECT_EQ(install::RestoredName("READ.TX_", 't'), "READ.TXt");
-  EXPECT_EQ(install::RestoredName("READ.TX_", 0), "READ.TX_");
-  EXPECT_EQ(install::RestoredName("read.txt", 'x'), "read.txt");
 }
 
 TEST(Szdd, DamagedDataAreRefused) {
