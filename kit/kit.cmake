@@ -4,6 +4,7 @@
 add_library(kit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diagnostics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/disk_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/plan.cpp

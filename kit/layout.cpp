@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "kit/disk_set.h"
 #include "kit/szdd_compress.h"
 #include "script/lines.h"
 #include "script/unscramble.h"
@@ -57,7 +58,7 @@ bool MayReplace(const fs::path& dist) {
   bool empty = true;
   for (const auto& entry : fs::directory_iterator(dist)) {
     const std::string name = script::LowerAscii(entry.path().filename().u8string());
-    if (name == "setup.ini" || name == "setup.exe") return true;
+    if (name == "setup.ini" || name == "setup.exe" || name == "disk1") return true;
     empty = false;
   }
   return empty;
@@ -180,14 +181,35 @@ class Scratch {
   bool kept_ = false;
 };
 
+void WriteOne(const fs::path& folder, const Contents::File& file) {
+  const fs::path target = folder / fs::u8path(file.name);
+  std::error_code error;
+  fs::create_directories(target.parent_path(), error);
+  if (error) throw std::runtime_error("cannot make " + target.parent_path().u8string() + ": " + error.message());
+  WriteWholeFile(target.u8string(), file.bytes);
+}
+
 void Write(const fs::path& folder, const Contents& contents) {
-  for (const auto& [name, bytes, lastCharacter] : contents.Files()) {
-    const fs::path target = folder / fs::u8path(name);
-    std::error_code error;
-    fs::create_directories(target.parent_path(), error);
-    if (error) throw std::runtime_error("cannot make " + target.parent_path().u8string() + ": " + error.message());
-    WriteWholeFile(target.u8string(), bytes);
-  }
+  for (const Contents::File& file : contents.Files()) WriteOne(folder, file);
+}
+
+// The clear script of the distribution, for the order of its files.
+script::Lines ScriptOf(const Contents& contents) {
+  for (const Contents::File& file : contents.Files())
+    if (script::LowerAscii(file.name) == "setup.ini") {
+      script::Lines lines = script::SplitLines(file.bytes);
+      if (script::IsScrambled(lines)) script::Unscramble(lines);
+      return lines;
+    }
+  throw std::runtime_error("the source has no setup.txt, so the order of the disks is not known");
+}
+
+void WriteDisks(const fs::path& folder, const Contents& contents, std::uint64_t capacity) {
+  std::vector<std::pair<std::string, std::uint64_t>> sizes;
+  for (const Contents::File& file : contents.Files()) sizes.emplace_back(file.name, file.bytes.size());
+  const auto disks = AssignDisks(ScriptOf(contents), sizes, capacity);
+  for (const Contents::File& file : contents.Files())
+    for (const int disk : disks.at(file.name)) WriteOne(folder / DiskFolder(disk), file);
 }
 
 // The new folder takes the place of the earlier one only once it is whole.
@@ -243,14 +265,30 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
   if (!out.flush()) throw std::runtime_error("cannot write " + path);
 }
 
-FileSet ListFolder(const std::string& folder) {
-  FileSet files;
-  const fs::path root = fs::u8path(folder.empty() ? "." : folder);
+namespace {
+
+void AddFolder(FileSet& files, const fs::path& root, int disk) {
   std::error_code error;
   for (auto it = fs::recursive_directory_iterator(root, error); !error && it != fs::recursive_directory_iterator();
        it.increment(error))
-    if (it->is_regular_file()) files.Add(fs::relative(it->path(), root).u8string(), HeaderOf(it->path()));
+    if (it->is_regular_file()) files.Add(fs::relative(it->path(), root).u8string(), HeaderOf(it->path()), disk);
+}
+
+}  // namespace
+
+FileSet ListFolder(const std::string& folder) {
+  FileSet files;
+  const fs::path root = fs::u8path(folder.empty() ? "." : folder);
+  if (!IsDiskSet(folder)) {
+    AddFolder(files, root, 0);
+    return files;
+  }
+  for (int disk = 1; fs::is_directory(root / DiskFolder(disk)); ++disk) AddFolder(files, root / DiskFolder(disk), disk);
   return files;
+}
+
+bool IsDiskSet(const std::string& folder) {
+  return fs::is_directory(fs::u8path(folder.empty() ? "." : folder) / DiskFolder(1));
 }
 
 LayoutReport LayOut(const LayoutRequest& request) {
@@ -268,7 +306,10 @@ LayoutReport LayOut(const LayoutRequest& request) {
   fs::create_directories(dist.parent_path(), error);
   if (error) throw std::runtime_error("cannot make " + dist.parent_path().u8string() + ": " + error.message());
   Scratch made(dist.u8string() + ".layout-new");
-  Write(made.Path(), contents);
+  if (request.diskCapacity > 0)
+    WriteDisks(made.Path(), contents, request.diskCapacity);
+  else
+    Write(made.Path(), contents);
   PutInPlace(made, dist);
   return report;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kit/check.h"
+#include "kit/disk_set.h"
 #include "kit/layout.h"
 #include "kit/plan.h"
 #include "script/lines.h"
@@ -62,7 +63,7 @@ const std::map<std::string, const char*> kCommandHelp = {
      "without -o). A clear file is refused.\n"},
     {"layout",
      "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text] [--compress]\n"
-     "                       [--text=NAME]... [--add PATH=NAME]...\n"
+     "                       [--disks floppy|cd|SIZE] [--text=NAME]... [--add PATH=NAME]...\n"
      "Makes DIST from the clear sources in SOURCE and its subfolders: setup.txt\n"
      "becomes setup.ini and license.txt license.ini (CR LF line ends; scrambled\n"
      "with --scramble), every other file is copied as it is. --text makes LF\n"
@@ -73,7 +74,11 @@ const std::map<std::string, const char*> kCommandHelp = {
      "program: --add build/twremove.exe=TWREMOVE.EX_). --compress stores every\n"
      "file but setup.exe, setup.ini, license.ini, readme.txt and config.cfg in\n"
      "the format of COMPRESS.EXE where that makes it smaller, under its own name;\n"
-     "setup.exe expands it while copying. Everything is read and\n"
+     "setup.exe expands it while copying. --disks lays DIST out as DISK1, DISK2,\n"
+     "... folders of a 1.44 MB floppy, a 650 MB CD or SIZE bytes (k, M): setup.exe,\n"
+     "setup.ini and license.ini on disk 1, the files in the order the install\n"
+     "asks for them, the :extra file, readme.txt and config.cfg on the last.\n"
+     "Everything is read and\n"
      "checked first, DIST is made under DIST.layout-new and put in place at the\n"
      "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
      "is never replaced). Then DIST is checked; exit 1 on errors.\n"},
@@ -147,7 +152,15 @@ std::string InFolder(const std::string& folder, const std::string& lower) {
 Dist FindDist(const std::string& given) {
   const fs::path path = fs::u8path(given);
   if (!fs::is_directory(path)) return {given, path.parent_path().u8string()};
+  if (kit::IsDiskSet(given)) return {InFolder((path / kit::DiskFolder(1)).u8string(), "setup.ini"), given};
   return {InFolder(given, "setup.ini"), given};
+}
+
+// A file the install reads after the copy: on a disk set, from the last disk that holds it.
+std::string ReadAtEnd(const Dist& dist, const kit::FileSet& files, const std::string& name) {
+  const std::vector<int> disks = files.Disks(name);
+  if (disks.empty()) return InFolder(dist.folder, name);
+  return InFolder((fs::u8path(dist.folder) / kit::DiskFolder(disks.back())).u8string(), name);
 }
 
 std::string ReadOrThrow(const std::string& path) {
@@ -160,10 +173,11 @@ std::string ReadOrThrow(const std::string& path) {
 int Check(const std::string& given) {
   const Dist dist = FindDist(given);
   const std::string text = ReadOrThrow(dist.script);
-  std::vector<kit::Diagnostic> all = kit::CheckScript(text, kit::ListFolder(dist.folder));
+  const kit::FileSet files = kit::ListFolder(dist.folder);
+  std::vector<kit::Diagnostic> all = kit::CheckScript(text, files);
   for (const char* name : {"readme.txt", "license.ini", "config.cfg"}) {
     std::string bytes;
-    if (!kit::ReadWholeFile(InFolder(dist.folder, name), bytes)) continue;
+    if (!kit::ReadWholeFile(ReadAtEnd(dist, files, name), bytes)) continue;
     if (std::string(name) == "license.ini" && script::IsScrambled(script::SplitLines(bytes)))
       bytes = script::UnscrambleText(bytes);
     for (kit::Diagnostic& d : kit::CheckShownFile(name, bytes)) all.push_back(std::move(d));
@@ -181,8 +195,9 @@ int Plan(const Args& args) {
   kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
                        args.Option("--start-menu"), args.Option("--short-dest")};
   std::string settings;
-  kit::ReadWholeFile(InFolder(dist.folder, "config.cfg"), settings);  // none: nothing to import
-  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
+  const kit::FileSet files = kit::ListFolder(dist.folder);
+  kit::ReadWholeFile(ReadAtEnd(dist, files, "config.cfg"), settings);  // none: nothing to import
+  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, files, settings);
   Print(plan.steps);
   if (!plan.stop.empty()) {
     Print("setupkit: the install stops here with \"" + plan.stop + "\"; setupkit check names the fault\n", stderr);
@@ -234,6 +249,11 @@ int Layout(const Args& args, const char* self) {
   request.scramble = args.Flag("--scramble");
   request.textLineEnds = args.Flag("--text");
   request.compress = args.Flag("--compress");
+  if (args.Flag("--disks")) {
+    const std::optional<std::uint64_t> capacity = kit::DiskCapacity(args.Option("--disks"));
+    if (!capacity) throw UsageError("--disks takes floppy, cd or a size in bytes (with k or M)");
+    request.diskCapacity = *capacity;
+  }
   for (auto [it, end] = args.options.equal_range("--text="); it != end; ++it) request.textFiles.push_back(it->second);
   for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
     const auto equals = it->second.rfind('=');
@@ -268,7 +288,8 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text", "--compress"}), argv[0]);
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text=", "--disks"}, {"--scramble", "--text", "--compress"}),
+                argv[0]);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "install/data_codes.h"
 #include "install/file_list.h"
+#include "kit/disk_set.h"
 #include "install/file_rules.h"
 #include "install/path_file_lines.h"
 #include "install/paths.h"
@@ -42,12 +43,17 @@ void RegistryEntries(Steps& out, const char* title, const script::Lines& list, i
 void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKeep, const FileSet& dist) {
   out.Head("Files copied:");
   const install::KeepList keep(lbKeep);
+  Drive drive;
   for (const install::FileStep& step : walk.steps) {
     std::string notes;
     if (install::InstalledName(step.line) != step.line) notes += " (installed name)";
     if (keep.Contains(install::ExtractFileName(step.target))) notes += " (kept when it exists)";
     if (!dist.Contains(step.line)) notes += " (missing: asks for the next disk)";
     if (dist.Compressed(step.line)) notes += " (compressed: expanded while copied)";
+    if (const std::vector<int> disks = dist.Disks(step.line); !disks.empty()) {
+      const int disk = drive.Read(disks);
+      notes += disk ? " (from disk " + std::to_string(disk) + ")" : " (on an earlier disk only: Error copying)";
+    }
     if (!step.recorded) notes += " (not recorded)";
     out.Item(step.line + " -> " + step.target + notes);
   }
