@@ -58,6 +58,9 @@ fuzz: unit-native
 	@rm -rf $(NATIVE)/corpus-record && cp -r tests/fuzz/corpus-record $(NATIVE)/corpus-record
 	$(NATIVE)/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-record 2>$(NATIVE)/fuzz-record.log || { tail -40 $(NATIVE)/fuzz-record.log; exit 1; }
 	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-record.log | tail -2
+	@rm -rf $(NATIVE)/corpus-szdd && cp -r tests/fuzz/corpus-szdd $(NATIVE)/corpus-szdd
+	$(NATIVE)/szdd_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-szdd 2>$(NATIVE)/fuzz-szdd.log || { tail -40 $(NATIVE)/fuzz-szdd.log; exit 1; }
+	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-szdd.log | tail -2
 
 # Every build is checked on its files (headers, imports, instructions, size);
 # the builds that run here are then tested whole under Wine.
