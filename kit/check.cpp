@@ -250,6 +250,12 @@ class Checker {
       copied.insert(step.index);
       installed_.insert(script::LowerAscii(step.target));
       const std::string name = install::InstalledName(step.line, dist_.LastCharacter(step.line));
+      if (const install::SzddHeader* header = dist_.Compressed(step.line);
+          header && install::InstalledName(step.line, header->lastCharacter) != name)
+        Warning(files.at[step.index], "file " + Quoted(step.line) + " is on a later disk: the install names its "
+                                          "files before the copy, from disk 1, so it does not read the letter "
+                                          "in its header and installs it as " + Quoted(name) +
+                                          "; put it on disk 1 or give it its installed name");
       if (const install::SzddHeader* header = dist_.Compressed(step.line))
         Report(Severity::Note, files.at[step.index],
                "file " + Quoted(step.line) + " is compressed; setup.exe expands it to " +

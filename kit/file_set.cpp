@@ -39,7 +39,8 @@ const install::SzddHeader* FileSet::Compressed(const std::string& path) const {
 
 char FileSet::LastCharacter(const std::string& path) const {
   const install::SzddHeader* header = Compressed(path);
-  return header ? header->lastCharacter : 0;
+  if (!header || (IsDiskSet() && Disks(path).front() != 1)) return 0;
+  return header->lastCharacter;
 }
 
 std::vector<int> FileSet::Disks(const std::string& path) const {

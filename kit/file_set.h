@@ -20,7 +20,9 @@ class FileSet {
   bool Contains(const std::string& path) const;
   // The header of a compressed file; null for a plain or missing one.
   const install::SzddHeader* Compressed(const std::string& path) const;
-  // For the walk over the ":files" list: what the header gives for "_".
+  // For the walk over the ":files" list: what the header gives for "_". The
+  // install names its files before the copy, from the disk then in the
+  // drive: on a disk set only a file of disk 1 gives its letter.
   char LastCharacter(const std::string& path) const;
   // The disks a file is on, in ascending order; none in a single folder.
   std::vector<int> Disks(const std::string& path) const;
