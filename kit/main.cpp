@@ -2,6 +2,7 @@
 // ships, shows what the install would do, scrambles and lays out the disk.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -78,6 +79,8 @@ const std::map<std::string, const char*> kCommandHelp = {
      "... folders of a 1.44 MB floppy, a 650 MB CD or SIZE bytes (k, M): setup.exe,\n"
      "setup.ini and license.ini on disk 1, the files in the order the install\n"
      "asks for them, the :extra file, readme.txt and config.cfg on the last.\n"
+     "--images also writes each floppy as a FAT12 image, disk1.img, ..., or a CD\n"
+     "set as cd.iso (with mtools or genisoimage).\n"
      "Everything is read and\n"
      "checked first, DIST is made under DIST.layout-new and put in place at the\n"
      "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
@@ -239,6 +242,37 @@ int Scramble(const Args& args, bool scramble) {
   return 0;
 }
 
+// A path quoted for the shell.
+std::string Quoted(const std::string& path) {
+  std::string quoted = "'";
+  for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+void Run(const std::string& command) {
+  if (std::system(command.c_str()) != 0) throw std::runtime_error("failed: " + command);
+}
+
+// Each disk of a floppy set as a 1.44 MB FAT12 image (disk1.img, ...)
+// labelled DISK1, ...; any other set as one ISO 9660 image of its disks'
+// files, cd.iso. Made with mtools and genisoimage.
+void WriteImages(const std::string& dist, std::uint64_t capacity) {
+  const fs::path root = fs::u8path(dist);
+  int disks = 0;
+  while (fs::is_directory(root / kit::DiskFolder(disks + 1))) ++disks;
+  if (capacity > *kit::DiskCapacity("floppy")) {
+    std::string folders;
+    for (int disk = 1; disk <= disks; ++disk) folders += " " + Quoted((root / kit::DiskFolder(disk)).u8string());
+    Run("genisoimage -quiet -J -r -V PRODUCT -o " + Quoted((root / "cd.iso").u8string()) + folders);
+    return;
+  }
+  for (int disk = 1; disk <= disks; ++disk) {
+    const std::string image = Quoted((root / ("disk" + std::to_string(disk) + ".img")).u8string());
+    Run("mformat -C -f 1440 -v " + kit::DiskFolder(disk) + " -i " + image + " ::");
+    Run("mcopy -s -i " + image + " " + Quoted((root / kit::DiskFolder(disk)).u8string()) + "/* ::");
+  }
+}
+
 int Layout(const Args& args, const char* self) {
   if (args.positional.size() != 2) throw UsageError("layout takes SOURCE and DIST");
   kit::LayoutRequest request;
@@ -260,8 +294,10 @@ int Layout(const Args& args, const char* self) {
     if (equals == std::string::npos) throw UsageError("--add takes PATH=NAME");
     request.extra.emplace_back(it->second.substr(0, equals), it->second.substr(equals + 1));
   }
+  if (args.Flag("--images") && request.diskCapacity == 0) throw UsageError("--images needs --disks");
   const kit::LayoutReport report = kit::LayOut(request);
   for (const std::string& name : report.converted) Print("setupkit: " + name + ": line ends made CR LF\n");
+  if (args.Flag("--images")) WriteImages(request.dist, request.diskCapacity);
   return Check(request.dist);
 }
 
@@ -288,7 +324,7 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add", "--text=", "--disks"}, {"--scramble", "--text", "--compress"}),
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text=", "--disks"}, {"--scramble", "--text", "--compress", "--images"}),
                 argv[0]);
 }
 
