@@ -22,7 +22,7 @@ ARCHES = dir() { case $$1 in x86_64) echo $(CURDIR)/$(BUILD_x86_64);; *) echo $(
 	arches=$$(tools/wine-arches $(ARCH)) || exit 1; set -- $$arches; first=$$1; \
 	template() { tests/wine/make-template "$$(dir $$1)/wine-template" "$$(loader $$1)"; }
 
-.PHONY: all deps configure kit test unit-native fuzz wine-template demo demo-silent screenshot bench bench-copy bench-kit clean
+.PHONY: all deps configure kit test unit-native fuzz wine-template demo demo-silent screenshot bench bench-copy bench-kit bench-compress clean
 
 all: deps configure
 	cmake --build $(BUILD_i686) -j$(JOBS)
@@ -58,6 +58,9 @@ fuzz: unit-native
 	@rm -rf $(NATIVE)/corpus-record && cp -r tests/fuzz/corpus-record $(NATIVE)/corpus-record
 	$(NATIVE)/record_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-record 2>$(NATIVE)/fuzz-record.log || { tail -40 $(NATIVE)/fuzz-record.log; exit 1; }
 	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-record.log | tail -2
+	@rm -rf $(NATIVE)/corpus-szdd && cp -r tests/fuzz/corpus-szdd $(NATIVE)/corpus-szdd
+	$(NATIVE)/szdd_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(NATIVE)/corpus-szdd 2>$(NATIVE)/fuzz-szdd.log || { tail -40 $(NATIVE)/fuzz-szdd.log; exit 1; }
+	@grep -E 'stat::number_of_executed_units|Done' $(NATIVE)/fuzz-szdd.log | tail -2
 
 # Every build is checked on its files (headers, imports, instructions, size);
 # the builds that run here are then tested whole under Wine.
@@ -96,6 +99,10 @@ bench-copy: all
 # How long setupkit's check and plan take on a 200,000-line script.
 bench-kit: kit
 	@bench/kit $(KIT)/setupkit
+
+# What --compress saves in bytes and floppies, beside gzip -9, and the compressor's speed.
+bench-compress: all kit
+	@$(ARCHES); bench/compress $(KIT)/setupkit "$$(dir $$first)"
 
 clean:
 	rm -rf $(BUILD_i686) $(BUILD_x86_64) $(NATIVE) $(KIT)

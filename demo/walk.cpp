@@ -38,7 +38,7 @@ std::string AnswerBox(DWORD pid, const std::string& step, const std::string& but
 
 }  // namespace
 
-Walk WalkThrough(SetupRun& run, const std::string& runAnswer) {
+Walk WalkThrough(SetupRun& run, const std::string& runAnswer, const DiskChanger& changeDisk) {
   const DWORD pid = run.Pid();
   Walk walk;
   HWND wizard = run.Wizard();
@@ -58,7 +58,18 @@ Walk WalkThrough(SetupRun& run, const std::string& runAnswer) {
   walk.licence = Text(memo);
   Click(Child(reader, reader::ids::button1));  // Accept
   // The same reader comes back with the README once the files are in.
-  Require(WaitUntil([&] { return Visible(reader) && Text(memo) != walk.licence; }), pid, "the README");
+  const auto readmeShown = [&] { return Visible(reader) && Text(memo) != walk.licence; };
+  constexpr char kPrompt[] = "Insert the disk with ";
+  while (changeDisk) {
+    Require(WaitUntil([&] { return readmeShown() || OpenMessages(pid) != kNoMessageBox; }), pid, "the README");
+    if (readmeShown()) break;
+    const MessageBoxView box = WaitForMessageBox(pid);
+    Require(box.text.rfind(kPrompt, 0) == 0, pid, "the README");
+    walk.diskPrompts.push_back(box.text);
+    changeDisk(box.text.substr(sizeof kPrompt - 1));
+    Require(Answer(box, "OK"), pid, "the disk prompt closing");
+  }
+  Require(WaitUntil(readmeShown), pid, "the README");
   walk.readme = Text(memo);
   Click(Child(reader, reader::ids::button1));  // OK
 

@@ -9,6 +9,7 @@
 #include "install/space_rules.h"
 #include "install/registry_rules.h"
 #include "install/restart_moves.h"
+#include "install/source_copy.h"
 #include "platform/file_version.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -48,7 +49,7 @@ bool NewerThere(const std::string& source, const std::string& target) {
 Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep, bool shared) {
   if (shared && NewerThere(source, target)) return Copied::KeptNewer;
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
-  if (!CopyFileA(source.c_str(), temporary.c_str(), FALSE)) return Failed(temporary, GetLastError());
+  if (!CopySource(source, temporary)) return Failed(temporary, GetLastError());
   if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
   const DWORD error = GetLastError();
   if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return Failed(temporary, error);
@@ -97,7 +98,7 @@ bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const st
   std::map<std::string, std::uint64_t> needed;
   for (const FileStep& step : list.steps) {
     const std::string root = DriveRoot(step.target);
-    if (!root.empty()) needed[root] += platform::FileSize(InFolder(sourceFolder, step.line)).value_or(0);
+    if (!root.empty()) needed[root] += InstalledSize(InFolder(sourceFolder, step.line)).value_or(0);
   }
   for (const auto& [root, bytes] : needed) {
     const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);

@@ -3,6 +3,7 @@
 // destination prefix, and which of them the uninstall record lists. No file
 // is touched, so the install pass and the author's tool take the same walk.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct FileList {
 
 // Copying is off after the empty first entry until the first directive; a
 // directive only changes the prefix and is never copied itself.
+// `lastCharacterOf` gives, for a file line ending in "_", the character its
+// compressed source's header names (see InstalledName); none: the plain rule.
+using LastCharacterOf = std::function<char(const std::string& line)>;
 FileList WalkFileList(const script::Lines& files, const std::string& windowsFolder,
-                      const std::string& destination);
+                      const std::string& destination, const LastCharacterOf& lastCharacterOf = nullptr);
 
 }  // namespace install

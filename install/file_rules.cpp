@@ -10,7 +10,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-std::string InstalledName(const std::string& line) {
+std::string InstalledName(const std::string& line, char lastCharacter) {
   static const struct {
     const char* line;
     const char* name;
@@ -22,6 +22,7 @@ std::string InstalledName(const std::string& line) {
     if (line == data.line) return data.name;
   if (line.empty() || line.back() != '_') return line;
   std::string name = script::LowerAscii(line.substr(0, line.size() - 1));
+  if (lastCharacter != 0) return name + script::LowerAscii(std::string(1, lastCharacter));
   // Only the two extensions whose lost letter is known get it back: EX_ was
   // exe, DL_ was dll. Any other name keeps what is left (READ.TX_ gives
   // read.tx, not read.txe).

@@ -12,8 +12,10 @@ namespace install {
 // The name a file line installs under: distribution names ending in "_" are
 // restored (SETUP.EX_ gives setup.exe, MAIN.DL_ main.dll), the data files
 // "file1.dat" to "file5.dat" get their fixed product names, any other name is
-// kept as written.
-std::string InstalledName(const std::string& line);
+// kept as written. A compressed file whose header gives the character that
+// "_" replaced (`lastCharacter`, 0 for none) gets that one back instead:
+// READ.TX_ made from read.txt installs as read.txt.
+std::string InstalledName(const std::string& line, char lastCharacter = 0);
 
 // The destination prefix a directive line (":...") selects, ending in a
 // backslash for the named folders; nothing for a file line.

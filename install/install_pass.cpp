@@ -13,6 +13,7 @@
 #include "install/registry_phase.h"
 #include "install/shortcut_names.h"
 #include "install/shortcuts.h"
+#include "install/source_copy.h"
 #include "install/system_ini.h"
 #include "install/uninstall_record.h"
 #include "platform/files.h"
@@ -47,7 +48,9 @@ bool RunPhases(const InstallRequest& request, const script::Lines& ini, const sc
   const std::string& destination = request.destination;
   const std::string& title = ini.at(2);
   const Folders folders{request.sourceFolder, destination, platform::WindowsFolder()};
-  const FileList fileList = WalkFileList(lists.files, folders.windows, destination);
+  const FileList fileList = WalkFileList(lists.files, folders.windows, destination, [&](const std::string& line) {
+    return CompressedLastCharacter(InFolder(folders.source, line));
+  });
   // No to a disk too small ends the pass as Decline does, before any change.
   if (!lists.files.empty() && !EnoughSpace(fileList, folders.source, title, frontEnd)) return false;
   const std::string group = JoinPath(request.programsFolder, ini.at(1));

@@ -13,6 +13,7 @@ add_library(engine_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/registry_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcut_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/space_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/szdd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/uninstall_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wininit.cpp
 )

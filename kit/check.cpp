@@ -11,6 +11,7 @@
 #include "install/paths.h"
 #include "install/registry_rules.h"
 #include "install/shortcut_names.h"
+#include "kit/disk_set.h"
 #include "platform/path_chars.h"
 #include "script/markers.h"
 #include "script/reader.h"
@@ -68,6 +69,7 @@ class Checker {
     NearMarkers();
     Files();
     Extra();
+    if (dist_.IsDiskSet()) DiskOrder();
     Keep();
     Groups(marker::kSystemIni, "file, section, key, value");
     Registry(marker::kReg, install::CodeSet::Reg);
@@ -241,12 +243,24 @@ class Checker {
 
   void Files() {
     const List& files = Get(marker::kFiles);
-    walk_ = install::WalkFileList(files.items, kWindows, kDestination);
+    walk_ = install::WalkFileList(files.items, kWindows, kDestination,
+                                  [this](const std::string& line) { return dist_.LastCharacter(line); });
     std::set<std::size_t> copied;
     for (const install::FileStep& step : walk_.steps) {
       copied.insert(step.index);
       installed_.insert(script::LowerAscii(step.target));
-      const std::string name = install::InstalledName(step.line);
+      const std::string name = install::InstalledName(step.line, dist_.LastCharacter(step.line));
+      if (const install::SzddHeader* header = dist_.Compressed(step.line);
+          header && install::InstalledName(step.line, header->lastCharacter) != name)
+        Warning(files.at[step.index], "file " + Quoted(step.line) + " is on a later disk: the install names its "
+                                          "files before the copy, from disk 1, so it does not read the letter "
+                                          "in its header and installs it as " + Quoted(name) +
+                                          "; put it on disk 1 or give it its installed name");
+      if (const install::SzddHeader* header = dist_.Compressed(step.line))
+        Report(Severity::Note, files.at[step.index],
+               "file " + Quoted(step.line) + " is compressed; setup.exe expands it to " +
+                   std::to_string(header->expandedSize) + " bytes and installs it as " +
+                   Quoted(step.target.substr(step.target.find_last_of('\\') + 1)));
       if (step.line.back() != '_' && script::LowerAscii(name) != script::LowerAscii(step.line))
         Warning(files.at[step.index], "file " + Quoted(step.line) + " is installed as " + Quoted(name) +
                                           ", a fixed rename of this setup program (file1.dat to file5.dat); give "
@@ -285,6 +299,32 @@ class Checker {
     const std::string& file = script_.at(*at + 1);
     if (!file.empty() && !dist_.Contains(file))
       Error(*at + 1, "\":extra\" file " + Quoted(file) + " is not in the distribution folder");
+  }
+
+  // On a disk set, every file must be on the disk in the drive when the
+  // install reads it, or on a later one.
+  void DiskOrder() {
+    const List& files = Get(marker::kFiles);
+    Drive drive;
+    for (const install::FileStep& step : walk_.steps) {
+      const std::vector<int> disks = dist_.Disks(step.line);
+      if (!disks.empty() && !drive.Read(disks))
+        Error(files.at[step.index], "file " + Quoted(step.line) + " is on disk " + std::to_string(disks.back()) +
+                                        ", but the install asks for it when disk " +
+                                        std::to_string(drive.Current()) +
+                                        " is in the drive and never asks for an earlier disk; it reports \"Error "
+                                        "copying " + step.line + "\"; lay the set out with setupkit layout --disks");
+    }
+    const auto extra = script::FindMarker(script_, marker::kExtra);
+    std::vector<std::pair<std::string, std::size_t>> atEnd = {{"readme.txt", 0}, {"config.cfg", 0}};
+    if (extra && *extra + 2 <= Last()) atEnd.emplace_back(script_.at(*extra + 1), *extra + 1);
+    for (const auto& [name, line] : atEnd)
+      if (const std::vector<int> disks = dist_.Disks(name); !disks.empty() && disks.back() != drive.Current())
+        Error(line, Quoted(name) + " is read after the copy, from the disk then in the drive, disk " +
+                        std::to_string(drive.Current()) + ", but it is on disk " + std::to_string(disks.back()));
+    for (const char* name : {"setup.exe", "setup.ini", "license.ini"})
+      if (const std::vector<int> disks = dist_.Disks(name); !disks.empty() && disks.front() != 1)
+        Error(0, Quoted(name) + " is read from the first disk, but it is on disk " + std::to_string(disks.front()));
   }
 
   void Keep() {

@@ -8,7 +8,8 @@
 
 namespace kit {
 
-enum class Severity { Error, Warning };
+// A note tells what the install will do and is no fault.
+enum class Severity { Error, Warning, Note };
 
 struct Diagnostic {
   std::string file;  // "setup.ini", "config.cfg"

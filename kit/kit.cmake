@@ -4,9 +4,11 @@
 add_library(kit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diagnostics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/disk_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_set.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/plan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/szdd_compress.cpp
 )
 target_include_directories(kit PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(kit PUBLIC engine_rules setup_rules path_chars script)

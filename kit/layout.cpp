@@ -8,6 +8,8 @@
 #include <set>
 #include <stdexcept>
 
+#include "kit/disk_set.h"
+#include "kit/szdd_compress.h"
 #include "script/lines.h"
 #include "script/unscramble.h"
 
@@ -56,7 +58,7 @@ bool MayReplace(const fs::path& dist) {
   bool empty = true;
   for (const auto& entry : fs::directory_iterator(dist)) {
     const std::string name = script::LowerAscii(entry.path().filename().u8string());
-    if (name == "setup.ini" || name == "setup.exe") return true;
+    if (name == "setup.ini" || name == "setup.exe" || name == "disk1") return true;
     empty = false;
   }
   return empty;
@@ -66,18 +68,42 @@ bool MayReplace(const fs::path& dist) {
 // as it will be written.
 class Contents {
  public:
-  void Add(const std::string& name, std::string bytes) {
+  struct File {
+    std::string name, bytes;
+    char lastCharacter;  // for a compressed header: the letter "_" replaces in the name
+  };
+  void Add(const std::string& name, std::string bytes, char lastCharacter = 0) {
     if (!names_.insert(script::LowerAscii(name)).second)
       throw std::runtime_error(name + " would be written twice into the distribution folder (from the source and "
                                       "from --setup or --add, or as setup.txt and setup.ini)");
-    files_.emplace_back(name, std::move(bytes));
+    files_.push_back({name, std::move(bytes), lastCharacter});
   }
-  const std::vector<std::pair<std::string, std::string>>& Files() const { return files_; }
+  std::vector<File>& Files() { return files_; }
+  const std::vector<File>& Files() const { return files_; }
 
  private:
   std::set<std::string> names_;
-  std::vector<std::pair<std::string, std::string>> files_;
+  std::vector<File> files_;
 };
+
+// setup.exe reads these itself, not through the copy phase that expands.
+bool ReadAsTheyAre(const std::string& name) {
+  const std::string lower = script::LowerAscii(name);
+  for (const char* own : {"setup.exe", "setup.ini", "license.ini", "readme.txt", "config.cfg"})
+    if (lower == own) return true;
+  return false;
+}
+
+// Each file the copy phase reads is stored compressed where that makes it
+// smaller; one that is compressed already is left so, or setup.exe, which
+// expands once, would install the compressed form.
+void Compress(Contents& contents) {
+  for (Contents::File& file : contents.Files()) {
+    if (ReadAsTheyAre(file.name) || install::ReadSzddHeader(file.bytes.data(), file.bytes.size())) continue;
+    std::string packed = CompressSzdd(file.bytes, file.lastCharacter);
+    if (packed.size() < file.bytes.size()) file.bytes.swap(packed);
+  }
+}
 
 std::string ScriptFile(const std::string& name, const std::string& text, bool scramble) {
   const std::string clear = CrLf(text);
@@ -86,6 +112,14 @@ std::string ScriptFile(const std::string& name, const std::string& text, bool sc
   if (!scrambled)
     throw std::runtime_error("cannot scramble " + name + ": it holds bytes that would read back as a line end");
   return *scrambled;
+}
+
+// The character that "_" stands for in `name`, where `from` is the same name
+// with it (--add read.txt=READ.TX_ gives 't'); 0 otherwise.
+char ReplacedCharacter(const std::string& from, const std::string& name) {
+  if (name.empty() || name.back() != '_' || from.size() != name.size()) return 0;
+  const std::size_t stem = name.size() - 1;
+  return script::LowerAscii(from.substr(0, stem)) == script::LowerAscii(name.substr(0, stem)) ? from.back() : 0;
 }
 
 Contents ReadSources(const LayoutRequest& request, LayoutReport& report) {
@@ -121,7 +155,8 @@ Contents ReadSources(const LayoutRequest& request, LayoutReport& report) {
   }
   if (!named.empty()) throw std::runtime_error("--text=" + named.begin()->second + ": no such file in " + request.source);
   contents.Add("setup.exe", Read(fs::u8path(request.setupExe)));
-  for (const auto& [path, name] : request.extra) contents.Add(name, Read(fs::u8path(path)));
+  for (const auto& [path, name] : request.extra)
+    contents.Add(name, Read(fs::u8path(path)), ReplacedCharacter(fs::u8path(path).filename().u8string(), name));
   return contents;
 }
 
@@ -146,14 +181,35 @@ class Scratch {
   bool kept_ = false;
 };
 
+void WriteOne(const fs::path& folder, const Contents::File& file) {
+  const fs::path target = folder / fs::u8path(file.name);
+  std::error_code error;
+  fs::create_directories(target.parent_path(), error);
+  if (error) throw std::runtime_error("cannot make " + target.parent_path().u8string() + ": " + error.message());
+  WriteWholeFile(target.u8string(), file.bytes);
+}
+
 void Write(const fs::path& folder, const Contents& contents) {
-  for (const auto& [name, bytes] : contents.Files()) {
-    const fs::path target = folder / fs::u8path(name);
-    std::error_code error;
-    fs::create_directories(target.parent_path(), error);
-    if (error) throw std::runtime_error("cannot make " + target.parent_path().u8string() + ": " + error.message());
-    WriteWholeFile(target.u8string(), bytes);
-  }
+  for (const Contents::File& file : contents.Files()) WriteOne(folder, file);
+}
+
+// The clear script of the distribution, for the order of its files.
+script::Lines ScriptOf(const Contents& contents) {
+  for (const Contents::File& file : contents.Files())
+    if (script::LowerAscii(file.name) == "setup.ini") {
+      script::Lines lines = script::SplitLines(file.bytes);
+      if (script::IsScrambled(lines)) script::Unscramble(lines);
+      return lines;
+    }
+  throw std::runtime_error("the source has no setup.txt, so the order of the disks is not known");
+}
+
+void WriteDisks(const fs::path& folder, const Contents& contents, std::uint64_t capacity) {
+  std::vector<std::pair<std::string, std::uint64_t>> sizes;
+  for (const Contents::File& file : contents.Files()) sizes.emplace_back(file.name, file.bytes.size());
+  const auto disks = AssignDisks(ScriptOf(contents), sizes, capacity);
+  for (const Contents::File& file : contents.Files())
+    for (const int disk : disks.at(file.name)) WriteOne(folder / DiskFolder(disk), file);
 }
 
 // The new folder takes the place of the earlier one only once it is whole.
@@ -180,6 +236,13 @@ void PutInPlace(Scratch& made, const fs::path& dist) {
   made.Keep();
 }
 
+std::optional<install::SzddHeader> HeaderOf(const fs::path& path) {
+  char bytes[install::kSzddHeaderSize];
+  std::ifstream in(path, std::ios::binary);
+  in.read(bytes, sizeof bytes);
+  return install::ReadSzddHeader(bytes, static_cast<std::size_t>(in.gcount()));
+}
+
 }  // namespace
 
 bool IsText(const std::string& bytes) {
@@ -202,14 +265,30 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
   if (!out.flush()) throw std::runtime_error("cannot write " + path);
 }
 
-FileSet ListFolder(const std::string& folder) {
-  FileSet files;
-  const fs::path root = fs::u8path(folder.empty() ? "." : folder);
+namespace {
+
+void AddFolder(FileSet& files, const fs::path& root, int disk) {
   std::error_code error;
   for (auto it = fs::recursive_directory_iterator(root, error); !error && it != fs::recursive_directory_iterator();
        it.increment(error))
-    if (it->is_regular_file()) files.Add(fs::relative(it->path(), root).u8string());
+    if (it->is_regular_file()) files.Add(fs::relative(it->path(), root).u8string(), HeaderOf(it->path()), disk);
+}
+
+}  // namespace
+
+FileSet ListFolder(const std::string& folder) {
+  FileSet files;
+  const fs::path root = fs::u8path(folder.empty() ? "." : folder);
+  if (!IsDiskSet(folder)) {
+    AddFolder(files, root, 0);
+    return files;
+  }
+  for (int disk = 1; fs::is_directory(root / DiskFolder(disk)); ++disk) AddFolder(files, root / DiskFolder(disk), disk);
   return files;
+}
+
+bool IsDiskSet(const std::string& folder) {
+  return fs::is_directory(fs::u8path(folder.empty() ? "." : folder) / DiskFolder(1));
 }
 
 LayoutReport LayOut(const LayoutRequest& request) {
@@ -221,12 +300,16 @@ LayoutReport LayOut(const LayoutRequest& request) {
     throw std::runtime_error(request.dist + " holds files but no setup.ini or setup.exe: it is no earlier layout, so "
                                             "it is not replaced; name a new folder");
   LayoutReport report;
-  const Contents contents = ReadSources(request, report);
+  Contents contents = ReadSources(request, report);
+  if (request.compress) Compress(contents);
   std::error_code error;
   fs::create_directories(dist.parent_path(), error);
   if (error) throw std::runtime_error("cannot make " + dist.parent_path().u8string() + ": " + error.message());
   Scratch made(dist.u8string() + ".layout-new");
-  Write(made.Path(), contents);
+  if (request.diskCapacity > 0)
+    WriteDisks(made.Path(), contents, request.diskCapacity);
+  else
+    Write(made.Path(), contents);
   PutInPlace(made, dist);
   return report;
 }

@@ -1,6 +1,7 @@
 // `setupkit layout`: a distribution folder made from an author's clear
 // sources, as a vendor's disk holds it.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,11 @@ struct LayoutRequest {
   // Files of the source (relative paths) whose line ends must be made CR LF;
   // one whose content is not text is an error.
   std::vector<std::string> textFiles;
+  // Every file that the copy phase reads stored in the platform's compressed
+  // format where that makes it smaller, under its own name.
+  bool compress = false;
+  // Laid out as DISK1, DISK2, ... folders of this many bytes each (0: one folder).
+  std::uint64_t diskCapacity = 0;
 };
 
 struct LayoutReport {
@@ -46,7 +52,9 @@ bool IsText(const std::string& bytes);
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Writes a whole file; throws std::runtime_error when it cannot.
 void WriteWholeFile(const std::string& path, const std::string& bytes);
-// Every file under a folder, by its path relative to the folder.
+// Every file under a folder, by its path relative to the folder; for a disk
+// set (a folder holding DISK1, ...) those of every disk, each with its disk.
 FileSet ListFolder(const std::string& folder);
+bool IsDiskSet(const std::string& folder);
 
 }  // namespace kit

@@ -2,6 +2,7 @@
 // ships, shows what the install would do, scrambles and lays out the disk.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "kit/check.h"
+#include "kit/disk_set.h"
 #include "kit/layout.h"
 #include "kit/plan.h"
 #include "script/lines.h"
@@ -61,8 +63,8 @@ const std::map<std::string, const char*> kCommandHelp = {
      "Writes the clear form of a scrambled file to OUT (standard output\n"
      "without -o). A clear file is refused.\n"},
     {"layout",
-     "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text]\n"
-     "                       [--text=NAME]... [--add PATH=NAME]...\n"
+     "usage: setupkit layout SOURCE DIST [--setup PATH] [--scramble] [--text] [--compress]\n"
+     "                       [--disks floppy|cd|SIZE] [--text=NAME]... [--add PATH=NAME]...\n"
      "Makes DIST from the clear sources in SOURCE and its subfolders: setup.txt\n"
      "becomes setup.ini and license.txt license.ini (CR LF line ends; scrambled\n"
      "with --scramble), every other file is copied as it is. --text makes LF\n"
@@ -70,7 +72,16 @@ const std::map<std::string, const char*> kCommandHelp = {
      "control bytes) and names each file it changed; --text=NAME asks it for\n"
      "one file, and refuses one that is not text. setup.exe is copied from PATH\n"
      "(default: beside setupkit); each --add copies PATH as NAME (the removal\n"
-     "program: --add build/twremove.exe=TWREMOVE.EX_). Everything is read and\n"
+     "program: --add build/twremove.exe=TWREMOVE.EX_). --compress stores every\n"
+     "file but setup.exe, setup.ini, license.ini, readme.txt and config.cfg in\n"
+     "the format of COMPRESS.EXE where that makes it smaller, under its own name;\n"
+     "setup.exe expands it while copying. --disks lays DIST out as DISK1, DISK2,\n"
+     "... folders of a 1.44 MB floppy, a 650 MB CD or SIZE bytes (k, M): setup.exe,\n"
+     "setup.ini and license.ini on disk 1, the files in the order the install\n"
+     "asks for them, the :extra file, readme.txt and config.cfg on the last.\n"
+     "--images also writes each floppy as a FAT12 image, disk1.img, ..., or a CD\n"
+     "set as cd.iso (with mtools or genisoimage).\n"
+     "Everything is read and\n"
      "checked first, DIST is made under DIST.layout-new and put in place at the\n"
      "end, replacing an earlier layout (a folder without setup.ini or setup.exe\n"
      "is never replaced). Then DIST is checked; exit 1 on errors.\n"},
@@ -144,7 +155,15 @@ std::string InFolder(const std::string& folder, const std::string& lower) {
 Dist FindDist(const std::string& given) {
   const fs::path path = fs::u8path(given);
   if (!fs::is_directory(path)) return {given, path.parent_path().u8string()};
+  if (kit::IsDiskSet(given)) return {InFolder((path / kit::DiskFolder(1)).u8string(), "setup.ini"), given};
   return {InFolder(given, "setup.ini"), given};
+}
+
+// A file the install reads after the copy: on a disk set, from the last disk that holds it.
+std::string ReadAtEnd(const Dist& dist, const kit::FileSet& files, const std::string& name) {
+  const std::vector<int> disks = files.Disks(name);
+  if (disks.empty()) return InFolder(dist.folder, name);
+  return InFolder((fs::u8path(dist.folder) / kit::DiskFolder(disks.back())).u8string(), name);
 }
 
 std::string ReadOrThrow(const std::string& path) {
@@ -157,10 +176,11 @@ std::string ReadOrThrow(const std::string& path) {
 int Check(const std::string& given) {
   const Dist dist = FindDist(given);
   const std::string text = ReadOrThrow(dist.script);
-  std::vector<kit::Diagnostic> all = kit::CheckScript(text, kit::ListFolder(dist.folder));
+  const kit::FileSet files = kit::ListFolder(dist.folder);
+  std::vector<kit::Diagnostic> all = kit::CheckScript(text, files);
   for (const char* name : {"readme.txt", "license.ini", "config.cfg"}) {
     std::string bytes;
-    if (!kit::ReadWholeFile(InFolder(dist.folder, name), bytes)) continue;
+    if (!kit::ReadWholeFile(ReadAtEnd(dist, files, name), bytes)) continue;
     if (std::string(name) == "license.ini" && script::IsScrambled(script::SplitLines(bytes)))
       bytes = script::UnscrambleText(bytes);
     for (kit::Diagnostic& d : kit::CheckShownFile(name, bytes)) all.push_back(std::move(d));
@@ -178,8 +198,9 @@ int Plan(const Args& args) {
   kit::Machine machine{args.Option("--dest"), args.Option("--windir"), args.Option("--programs"),
                        args.Option("--start-menu"), args.Option("--short-dest")};
   std::string settings;
-  kit::ReadWholeFile(InFolder(dist.folder, "config.cfg"), settings);  // none: nothing to import
-  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, kit::ListFolder(dist.folder), settings);
+  const kit::FileSet files = kit::ListFolder(dist.folder);
+  kit::ReadWholeFile(ReadAtEnd(dist, files, "config.cfg"), settings);  // none: nothing to import
+  const kit::Plan plan = kit::MakePlan(ReadOrThrow(dist.script), machine, files, settings);
   Print(plan.steps);
   if (!plan.stop.empty()) {
     Print("setupkit: the install stops here with \"" + plan.stop + "\"; setupkit check names the fault\n", stderr);
@@ -221,6 +242,37 @@ int Scramble(const Args& args, bool scramble) {
   return 0;
 }
 
+// A path quoted for the shell.
+std::string Quoted(const std::string& path) {
+  std::string quoted = "'";
+  for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+void Run(const std::string& command) {
+  if (std::system(command.c_str()) != 0) throw std::runtime_error("failed: " + command);
+}
+
+// Each disk of a floppy set as a 1.44 MB FAT12 image (disk1.img, ...)
+// labelled DISK1, ...; any other set as one ISO 9660 image of its disks'
+// files, cd.iso. Made with mtools and genisoimage.
+void WriteImages(const std::string& dist, std::uint64_t capacity) {
+  const fs::path root = fs::u8path(dist);
+  int disks = 0;
+  while (fs::is_directory(root / kit::DiskFolder(disks + 1))) ++disks;
+  if (capacity > *kit::DiskCapacity("floppy")) {
+    std::string folders;
+    for (int disk = 1; disk <= disks; ++disk) folders += " " + Quoted((root / kit::DiskFolder(disk)).u8string());
+    Run("genisoimage -quiet -J -r -V PRODUCT -o " + Quoted((root / "cd.iso").u8string()) + folders);
+    return;
+  }
+  for (int disk = 1; disk <= disks; ++disk) {
+    const std::string image = Quoted((root / ("disk" + std::to_string(disk) + ".img")).u8string());
+    Run("mformat -C -f 1440 -v " + kit::DiskFolder(disk) + " -i " + image + " ::");
+    Run("mcopy -s -i " + image + " " + Quoted((root / kit::DiskFolder(disk)).u8string()) + "/* ::");
+  }
+}
+
 int Layout(const Args& args, const char* self) {
   if (args.positional.size() != 2) throw UsageError("layout takes SOURCE and DIST");
   kit::LayoutRequest request;
@@ -230,14 +282,22 @@ int Layout(const Args& args, const char* self) {
   if (request.setupExe.empty()) request.setupExe = (fs::u8path(self).parent_path() / "setup.exe").u8string();
   request.scramble = args.Flag("--scramble");
   request.textLineEnds = args.Flag("--text");
+  request.compress = args.Flag("--compress");
+  if (args.Flag("--disks")) {
+    const std::optional<std::uint64_t> capacity = kit::DiskCapacity(args.Option("--disks"));
+    if (!capacity) throw UsageError("--disks takes floppy, cd or a size in bytes (with k or M)");
+    request.diskCapacity = *capacity;
+  }
   for (auto [it, end] = args.options.equal_range("--text="); it != end; ++it) request.textFiles.push_back(it->second);
   for (auto [it, end] = args.options.equal_range("--add"); it != end; ++it) {
     const auto equals = it->second.rfind('=');
     if (equals == std::string::npos) throw UsageError("--add takes PATH=NAME");
     request.extra.emplace_back(it->second.substr(0, equals), it->second.substr(equals + 1));
   }
+  if (args.Flag("--images") && request.diskCapacity == 0) throw UsageError("--images needs --disks");
   const kit::LayoutReport report = kit::LayOut(request);
   for (const std::string& name : report.converted) Print("setupkit: " + name + ": line ends made CR LF\n");
+  if (args.Flag("--images")) WriteImages(request.dist, request.diskCapacity);
   return Check(request.dist);
 }
 
@@ -268,7 +328,8 @@ int Run(int argc, char** argv) {
         Parse(argc, argv, {"--dest", "--windir", "--programs", "--start-menu", "--short-dest", "--record"}, {}));
   if (command == "scramble" || command == "unscramble")
     return Scramble(Parse(argc, argv, {"-o"}, {}), command == "scramble");
-  return Layout(Parse(argc, argv, {"--setup", "--add", "--text="}, {"--scramble", "--text"}), argv[0]);
+  return Layout(Parse(argc, argv, {"--setup", "--add", "--text=", "--disks"}, {"--scramble", "--text", "--compress", "--images"}),
+                argv[0]);
 }
 
 }  // namespace

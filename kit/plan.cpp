@@ -2,6 +2,7 @@
 
 #include "install/data_codes.h"
 #include "install/file_list.h"
+#include "kit/disk_set.h"
 #include "install/file_rules.h"
 #include "install/path_file_lines.h"
 #include "install/paths.h"
@@ -43,6 +44,7 @@ void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKee
            const std::string& destination) {
   out.Head("Files copied:");
   const install::KeepList keep(lbKeep);
+  Drive drive;
   for (const install::FileStep& step : walk.steps) {
     std::string notes;
     if (install::InstalledName(step.line) != step.line) notes += " (installed name)";
@@ -52,6 +54,11 @@ void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKee
       notes += install::IsJournaled(install::ExtractFileName(step.target)) ? "; use count +1)" : ")";
     }
     if (!dist.Contains(step.line)) notes += " (missing: asks for the next disk)";
+    if (dist.Compressed(step.line)) notes += " (compressed: expanded while copied)";
+    if (const std::vector<int> disks = dist.Disks(step.line); !disks.empty()) {
+      const int disk = drive.Read(disks);
+      notes += disk ? " (from disk " + std::to_string(disk) + ")" : " (on an earlier disk only: Error copying)";
+    }
     if (!step.recorded) notes += " (not recorded)";
     out.Item(step.line + " -> " + step.target + notes);
   }
@@ -97,7 +104,8 @@ void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSe
   const std::string& title = script.at(2);
   const script::Sections lists = script::ReadSections(script);
   const std::string group = install::JoinPath(m.programs, m.startMenu);
-  const install::FileList walk = install::WalkFileList(lists.files, m.windows, m.destination);
+  const install::FileList walk = install::WalkFileList(
+      lists.files, m.windows, m.destination, [&dist](const std::string& line) { return dist.LastCharacter(line); });
   const install::CodeInputs codes{m.destination, m.shortDestination, m.windows, lists.exe, lists.uninst};
 
   const setup::Brand brand = setup::WizardBrand(script);

@@ -119,6 +119,8 @@ SetupRun::SetupRun(const std::string& name) : folder_("C:\\dist\\" + name) {
     throw std::runtime_error(std::string("cannot copy ") + SETUP_EXE);
 }
 
+SetupRun::SetupRun(InFolder existing) : folder_(std::move(existing.folder)) {}
+
 SetupRun::~SetupRun() {
   if (info_.hProcess) {
     if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);

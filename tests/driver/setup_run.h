@@ -12,6 +12,11 @@ class SetupRun {
  public:
   // Makes the distribution folder (C:\dist\<name>) with a copy of setup.exe.
   explicit SetupRun(const std::string& name);
+  // Runs the setup.exe that `folder` holds already (a disk in drive A:).
+  struct InFolder {
+    std::string folder;
+  };
+  explicit SetupRun(InFolder existing);
   ~SetupRun();
   SetupRun(const SetupRun&) = delete;
   SetupRun& operator=(const SetupRun&) = delete;

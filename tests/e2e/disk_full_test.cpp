@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "kit/szdd_compress.h"
 #include "registry_values.h"
 #include "script/lines.h"
 #include "setup_run.h"
@@ -19,7 +20,10 @@ class SmallDrive : public ::testing::Test {
     ASSERT_STREQ(drive, "T:") << "run through with-small-drive";
     // An earlier version of the program, then a new one larger than the space left.
     WriteFile(Dest("big.bin"), earlier_);
-    run_.AddFile("big.bin", std::string(600 * 1024, 'n'));
+    // The compressed case's source is small: the question counts what it expands to.
+    const std::string program(600 * 1024, 'n');
+    const bool compressed = std::string(run_.Folder()).find("Compressed") != std::string::npos;
+    run_.AddFile("big.bin", compressed ? kit::CompressSzdd(program, 0) : program);
     // A late value and a program to run: what an install that went on leaves and asks.
     run_.AddFile("setup.ini", script::JoinLines({"\\App", "App", "Small Title", ":files", "-T:\\App\\", "big.bin", ":",
                                                  ":regadd", "Software", "SmallPath", "big.bin", ":", ":run", "big.bin", ":"}));
@@ -60,6 +64,12 @@ TEST_F(SmallDrive, NoToTheSpaceQuestionEndsThePassBeforeAnyCopy) {
   EXPECT_TRUE(ReadFile(Dest("big.bin")) == earlier_);
   EXPECT_EQ(FileNames(Dest()), std::vector<std::string>{"big.bin"});
   EXPECT_EQ(LateValue(), std::nullopt);
+}
+
+TEST_F(SmallDrive, CompressedSourceIsCountedAtItsExpandedSize) {
+  AnswerSpaceQuestion("&No");
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
+  EXPECT_TRUE(ReadFile(Dest("big.bin")) == earlier_);
 }
 
 // The copy runs out of space half-way over an existing file.

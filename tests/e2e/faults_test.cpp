@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "kit/szdd_compress.h"
 #include "reader/ids.h"
 #include "registry_values.h"
 #include "script/lines.h"
@@ -73,6 +74,35 @@ TEST_F(Faults, SourceGoneBetweenTwoFilesIsReportedAndTheEarlierFileStays) {
   EXPECT_EQ(ReadFile(Dest("A.TXT")), "new A");
   EXPECT_EQ(ReadFile(Dest("B.TXT")), "earlier B");
   EXPECT_EQ(FileNames(Dest()), (std::vector<std::string>{"A.TXT", "B.TXT", "unin.ini", "unin.jnl"}));
+}
+
+// Compressed sources are expanded while copied: one from Debian's mscompress,
+// one from setupkit whose header gives the "_" name its last letter back. A
+// cut-off one and one with a broken header size fail the copy and leave the
+// earlier file, with no temporary file beside it.
+TEST_F(Faults, CompressedSourcesAreExpandedAndDamagedOnesLeaveTheEarlierFile) {
+  const std::string manual = ReadFile(README_MD);
+  ASSERT_FALSE(manual.empty());
+  run_.AddFile("MANUAL.TXT", ReadFile(MSCOMPRESSED));
+  run_.AddFile("NOTES.TX_", kit::CompressSzdd(manual + manual, 't'));
+  const std::string packed = kit::CompressSzdd(manual, 0);
+  run_.AddFile("CUT.DAT", packed.substr(0, packed.size() - 3));
+  std::string longer = packed;
+  longer[11] = static_cast<char>(longer[11] + 1);  // the header promises 256 bytes more
+  run_.AddFile("LONGER.DAT", longer);
+  WriteFile(Dest("CUT.DAT"), "earlier cut");
+  WriteFile(Dest("LONGER.DAT"), "earlier longer");
+  StartInstall({"\\App", "App", "Title", ":files", ":install", "CUT.DAT", "MANUAL.TXT", "LONGER.DAT", "NOTES.TX_", ":"},
+               destination_);
+  EXPECT_EQ(NextText(), "Error copying CUT.DAT");
+  EXPECT_EQ(NextText(), "Error copying LONGER.DAT");
+  ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
+  EXPECT_EQ(ReadFile(Dest("MANUAL.TXT")), manual);
+  EXPECT_EQ(ReadFile(Dest("notes.txt")), manual + manual);
+  EXPECT_EQ(ReadFile(Dest("CUT.DAT")), "earlier cut");
+  EXPECT_EQ(ReadFile(Dest("LONGER.DAT")), "earlier longer");
+  EXPECT_EQ(FileNames(Dest()),
+            (std::vector<std::string>{"CUT.DAT", "LONGER.DAT", "MANUAL.TXT", "notes.txt", "unin.ini", "unin.jnl"}));
 }
 
 // The system's profile code keeps names in MAX_PATH buffers: a longer name

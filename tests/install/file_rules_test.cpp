@@ -24,6 +24,11 @@ TEST(InstalledName, RestoresDistributionNamesAndMapsDataFiles) {
       {"_", ""},                   {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(InstalledName(c.line), c.name) << c.line;
+  // A compressed file's header names the replaced character, in any case.
+  EXPECT_EQ(InstalledName("READ.TX_", 'T'), "read.txt");
+  EXPECT_EQ(InstalledName("SETUP.EX_", 'e'), "setup.exe");
+  EXPECT_EQ(InstalledName("X_", 'y'), "xy");
+  EXPECT_EQ(InstalledName("Mixed.Txt", 'q'), "Mixed.Txt");
 }
 
 TEST(Directive, SelectsThePrefix) {
