@@ -22,21 +22,27 @@ std::string ProgramFilesFolder() {
   return platform::WithoutTrailingBackslash(value->data.c_str());
 }
 
+// The folder the path file of an earlier install names, when it exists.
+std::string EarlierFolder(const script::Lines& script) {
+  // The path file is written when the ":ini" section has two lines or more.
+  const script::Lines iniwin = script::ReadSections(script).iniwin;
+  if (iniwin.size() < 2 || !install::IsPathFileName(iniwin.at(0))) return "";
+  const std::string pathFile = install::InFolder(platform::WindowsFolder(), iniwin.at(0));
+  const std::string earlier = platform::FileExists(pathFile) ? EarlierDestination(platform::ReadTextFile(pathFile)) : "";
+  return !earlier.empty() && platform::DirectoryExists(earlier) ? earlier : "";
+}
+
 }  // namespace
 
 std::string InitialDestination(const script::Lines& script) {
-  // The path file is written when the ":ini" section has two lines or more.
-  const script::Lines iniwin = script::ReadSections(script).iniwin;
-  if (iniwin.size() >= 2 && install::IsPathFileName(iniwin.at(0))) {
-    const std::string pathFile = install::InFolder(platform::WindowsFolder(), iniwin.at(0));
-    try {
-      const std::string earlier = platform::FileExists(pathFile) ? EarlierDestination(platform::ReadTextFile(pathFile)) : "";
-      if (!earlier.empty() && platform::DirectoryExists(earlier)) return earlier;
-    } catch (const std::exception&) {
-      // An unreadable path file names no folder.
-    }
+  std::string earlier;
+  try {
+    earlier = EarlierFolder(script);
+  } catch (const std::exception&) {
+    // A script the install cannot read says so when the install reads it,
+    // and an unreadable path file names no folder.
   }
-  return DefaultDestination(script.at(0), ProgramFilesFolder());
+  return earlier.empty() ? DefaultDestination(script.at(0), ProgramFilesFolder()) : earlier;
 }
 
 }  // namespace setup
