@@ -139,7 +139,7 @@ void CopyExtra(const std::string& extraFile, const std::string& extraFolder, con
                Journal& journal) {
   if (extraFile.empty()) return;
   const std::string folder = InFolder(folders.destination, extraFolder);
-  platform::ForceDirectories(folder);
+  journal.FoldersMade(platform::ForceDirectories(folder));
   const std::string target = folder + "\\" + extraFile;
   Note(journal, target, InstallFile(InFolder(folders.source, extraFile), target, nullptr, false));
 }

@@ -89,7 +89,7 @@ bool RunPhases(const InstallRequest& request, const script::Lines& ini, const sc
 void RunInstallPass(const InstallRequest& request, FrontEnd& frontEnd, shell::TShellLink& link,
                     InstallOutcome& outcome) {
   const std::string& destination = request.destination;
-  platform::ForceDirectories(destination);
+  const std::vector<std::string> foldersMade = platform::ForceDirectories(destination);
   const std::string licence = destination + "\\license.txt";
   const bool hadLicence = platform::FileExists(licence);
   bool goOn = LicenceAccepted(request, frontEnd);
@@ -106,6 +106,7 @@ void RunInstallPass(const InstallRequest& request, FrontEnd& frontEnd, shell::TS
     outcome.lateValue = lists.regadd;
     Journal journal(destination, ini.at(2));
     journal.SetNotes(&frontEnd);
+    journal.FoldersMade(foldersMade);
     if (platform::FileExists(licence)) journal.File(licence, !hadLicence);
     goOn = RunPhases(request, ini, lists, frontEnd, link, journal, outcome);
     if (!goOn) outcome.end = PassEnd::NoSpace;

@@ -49,6 +49,7 @@ void Journal::Open() {
   SetFilePointer(file_.get(), 0, nullptr, FILE_END);
   if (size > 0 && !(read == 2 && last[0] == '\r' && last[1] == '\n')) Write("\r\n" + JournalLine('C', {}));
   Write(start_);
+  FoldersMade(foldersMade_);
 }
 
 void Journal::Write(const std::string& line) {
@@ -81,6 +82,17 @@ void Journal::FileKeptNewer(const std::string& path) {
 
 void Journal::UseCount(const std::string& path, std::optional<unsigned long> before) {
   Write(JournalLine('N', {path, before ? Decimal(*before) : "-"}));
+}
+
+void Journal::FoldersMade(const std::vector<std::string>& folders) {
+  if (!path_.empty() && !file_) {
+    foldersMade_.insert(foldersMade_.end(), folders.begin(), folders.end());
+    return;
+  }
+  for (const std::string& folder : folders) {
+    Note("folder made: " + folder);
+    Write(JournalLine('D', {folder}));
+  }
 }
 
 void Journal::Shortcut(const std::string& path) {

@@ -4,6 +4,7 @@
 // the journal tells what was done even when the pass stops with an error.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/handle.h"
 
@@ -41,6 +42,9 @@ class Journal {
   void FileKeptNewer(const std::string& path);
   // Before a shared file's use count changes: the count it had, if any.
   void UseCount(const std::string& path, std::optional<unsigned long> before);
+  // Folders the install made, which were not there before; written with the
+  // first line of the journal, so that a pass that changes nothing leaves none.
+  void FoldersMade(const std::vector<std::string>& folders);
   void Shortcut(const std::string& path);
   void GroupFolder(const std::string& folder);
   // Before a registry value is set: what it held, or that it was absent.
@@ -65,6 +69,7 @@ class Journal {
   std::string folder_;
   std::string path_;   // until the file is opened
   std::string start_;  // the start line, written first
+  std::vector<std::string> foldersMade_;  // until the file is opened
   platform::FileHandle file_;
   StepNotes* notes_ = nullptr;
   std::size_t valuesNotWritten_ = 0;

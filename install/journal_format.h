@@ -10,6 +10,7 @@
 //   F  path   failed                         a file whose copy failed
 //   F  path   newer                          a shared file kept, for its version is higher
 //   N  path   count|-                        a shared file's use count, before the pass added one
+//   D  folder                                a folder the install made (it was not there)
 //   L  path                                  a shortcut made
 //   G  folder                                the Start Menu folder made
 //   V  root  key  name  -                    a registry value set that did not exist

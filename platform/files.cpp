@@ -66,9 +66,10 @@ bool DirectoryExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ForceDirectories(std::string path) {
+std::vector<std::string> ForceDirectories(std::string path) {
   path = WithoutTrailingBackslash(path);
-  if (path.empty() || path.size() >= MAX_PATH) return;
+  std::vector<std::string> made;
+  if (path.empty() || path.size() >= MAX_PATH) return made;
   // Up to the first folder that exists, then created downwards: a loop, so
   // the depth of the path costs no stack.
   std::vector<std::string> missing;
@@ -80,7 +81,8 @@ void ForceDirectories(std::string path) {
     path = WithoutTrailingBackslash(path.substr(0, cut + 1));
   }
   for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder)
-    CreateDirectoryA(folder->c_str(), nullptr);
+    if (CreateDirectoryA(folder->c_str(), nullptr)) made.push_back(*folder);
+  return made;
 }
 
 std::string WindowsFolder() {

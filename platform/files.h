@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -10,8 +11,9 @@ bool DirectoryExists(const std::string& path);
 
 // Creates the folder and every missing parent; one trailing backslash is
 // ignored. A path longer than the system takes is refused before any work.
-// Failures are not reported: the caller's next step shows them.
-void ForceDirectories(std::string path);
+// Failures are not reported: the caller's next step shows them. Returns the
+// folders it made, outermost first.
+std::vector<std::string> ForceDirectories(std::string path);
 
 // GetWindowsDirectoryA, whole however long, without a trailing backslash
 // except at a drive's root.

@@ -86,6 +86,10 @@ class Remover {
         RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
         return SettleJournal();
       case Action::Destination: return RemoveDestination();
+      case Action::MadeFolder:
+        // One the pruning took is not told of twice.
+        if (platform::DirectoryExists(step.path)) RemoveFolder(step.path, true);
+        return;
     }
   }
 
@@ -316,7 +320,8 @@ class Remover {
   void RemoveDestination() {
     const std::string& folder = rules_.Destination();
     Show(folder);
-    if (!platform::DirectoryExists(folder) || RemoveDirectoryA(folder.c_str())) return;
+    if (!platform::DirectoryExists(folder)) return;
+    if (RemoveDirectoryA(folder.c_str())) return Report({Result::Removed, folder, ""});
     for (const Outcome& outcome : outcomes_)
       if (Left(outcome)) known_.insert(rules_.Canonical(outcome.item));
     others_.insert(plan_.otherFiles.begin(), plan_.otherFiles.end());

@@ -13,7 +13,8 @@ bool WellFormed(char kind, const std::vector<std::string>& f) {
     case 'F': return f.size() == 2 && (f[1] == "new" || f[1] == "existed" || f[1] == "newer" || f[1] == "failed");
     case 'N': return f.size() == 2 && (f[1] == "-" || install::ParseDecimal(f[1]));
     case 'L':
-    case 'G': return f.size() == 1;
+    case 'G':
+    case 'D': return f.size() == 1;
     case 'V':
       if (f.size() < 4 || !IsRootName(f[0])) return false;
       if (f.size() == 4) return f[3] == "-";
@@ -87,6 +88,7 @@ std::optional<Journal> JournalText::For(const std::string& title) const {
       case 'N': j.counts.push_back({f[0], f[1] == "-" ? std::nullopt : install::ParseDecimal(f[1])}); break;
       case 'L': j.shortcuts.push_back(f[0]); break;
       case 'G': j.groupFolders.push_back(f[0]); break;
+      case 'D': j.foldersMade.push_back(f[0]); break;
       case 'V': {
         EarlierValue earlier{{{f[0], f[1]}, f[2]}, std::nullopt, ""};
         if (f.size() == 5) earlier.type = install::ParseDecimal(f[3]), earlier.data = *install::BytesFromHex(f[4]);

@@ -39,6 +39,7 @@ struct Journal {
   std::string title, destination;  // of its first pass
   std::vector<JournalFile> files;
   std::vector<std::string> shortcuts, groupFolders;
+  std::vector<std::string> foldersMade;  // folders that were not there before
   std::vector<EarlierValue> values;
   std::vector<EarlierProfile> profiles;
   std::vector<EarlierCount> counts;  // one per pass that counted the file

@@ -1,5 +1,6 @@
 #include "remove/plan.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -59,6 +60,7 @@ class Planner {
     else
       AddRecordFiles(*record);
     plan_.steps.push_back(Step(Action::PruneFolders));
+    if (journal) AddMadeFolders(*journal, true);
     if (journal)
       for (const EarlierValue& earlier : journal->values) AddValue(earlier.value, &earlier);
     else
@@ -70,6 +72,7 @@ class Planner {
     if (!journal) plan_.steps.push_back(Step(Action::StartupValues));
     plan_.steps.push_back(Step(Action::RecordFiles));
     plan_.steps.push_back(Step(Action::Destination, rules_.Destination()));
+    if (journal) AddMadeFolders(*journal, false);
     return std::move(plan_);
   }
 
@@ -82,6 +85,23 @@ class Planner {
       step.keep = action == Action::Shortcut ? rules_.ShortcutRefusal(path) : rules_.GroupRefusal(path);
       plan_.steps.push_back(step);
     }
+  }
+
+  // The folders the installs made, below the destination or above it,
+  // deepest first; the destination itself has a step of its own.
+  void AddMadeFolders(const Journal& journal, bool below) {
+    std::vector<Step> steps;
+    FirstOnly first;
+    for (const std::string& folder : journal.foldersMade) {
+      if (rules_.SameFolder(folder, rules_.Destination()) || rules_.InDestination(folder) != below ||
+          !first.Take(Key(folder)))
+        continue;
+      Step step(Action::MadeFolder, SafetyRules::Spelled(folder));
+      step.keep = rules_.MadeFolderRefusal(folder);
+      steps.push_back(step);
+    }
+    std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.path.size() > b.path.size(); });
+    plan_.steps.insert(plan_.steps.end(), steps.begin(), steps.end());
   }
 
   void AddFile(const std::string& path, bool existed) {

@@ -23,6 +23,7 @@ enum class Action {
   StartupValues,   // Run and RunServices values that start a program in the destination
   RecordFiles,     // unin.ini, and this product's part of the journal
   Destination,     // the destination folder, when empty
+  MadeFolder,      // path: a folder the install made, removed when empty
 };
 
 struct Step {

@@ -219,6 +219,12 @@ std::string SafetyRules::GroupRefusal(const std::string& path) const {
   return "";
 }
 
+std::string SafetyRules::MadeFolderRefusal(const std::string& path) const {
+  if (std::string refusal = PathRefusal(path); !refusal.empty()) return refusal;
+  if (!InDestination(path) && !Inside(destination_, path)) return "neither in nor above " + destination_;
+  return "";
+}
+
 std::string SafetyRules::ProfileRefusal(const std::string& file, const std::string& section) {
   if (file.find_first_of("\\/:*?\"<>|") != std::string::npos || NameAsOpened(file).empty())
     return "not a profile file of the Windows folder";

@@ -46,6 +46,8 @@ class SafetyRules {
   std::string ShortcutRefusal(const std::string& path) const;
   // The group folder: a folder below a Programs folder.
   std::string GroupRefusal(const std::string& path) const;
+  // A folder an install made: below the destination, or one that holds it.
+  std::string MadeFolderRefusal(const std::string& path) const;
   // A profile entry: a file of the Windows folder named by a plain name, and
   // not a section Windows reads to start programs or drivers.
   static std::string ProfileRefusal(const std::string& file, const std::string& section);

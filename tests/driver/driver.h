@@ -29,6 +29,8 @@ HWND Child(HWND top, int id);
 std::vector<HWND> Children(HWND top, const char* windowClass);
 
 std::string Text(HWND window);
+// Whether `part` stands anywhere in `text`.
+inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 void SetText(HWND window, const std::string& text);
 // Posts the click, so that a modal window it opens does not block the driver.
 void Click(HWND button);

@@ -14,7 +14,6 @@ using namespace driver;
 constexpr char kSystem[] = "C:\\windows\\system\\";
 constexpr char kSharedDlls[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // A product whose files go to the system folder, installed unattended into C:\<name>.
 class Product {

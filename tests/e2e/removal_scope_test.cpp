@@ -15,7 +15,6 @@ constexpr char kFolder[] = "C:\\Scope Tools";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kDigests[] = "SOFTWARE\\Setup Utility";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 std::string In(const std::string& name) { return std::string(kFolder) + "\\" + name; }
 
 // A product of one file and one value, with a distribution folder of its own.
@@ -106,6 +105,23 @@ TEST(RemovalScope, APutBackValueKeepsItsKeyAndAChangedJournalPutsNothingBack) {
   // A folder name in another spelling of the Windows folder is refused whole.
   EXPECT_EQ(Remove("\"C:\\windows/\"", "C:\\w.log").exitCode, 2u);
   EXPECT_TRUE(Exists("C:\\windows\\win.ini"));
+}
+
+TEST(RemovalScope, FoldersTheInstallMadeGoWhenEmptyAndEarlierOnesStay) {
+  WriteFile("C:\\Kept\\mine.txt", "mine");
+  SetupRun d("scope-d");
+  d.AddFile("setup.ini", Script("D"));
+  d.AddFile("D.TXT", "d");
+  ASSERT_EQ(Install(d, "C:\\Made\\Deep\\Scope"), 0u);
+  EXPECT_EQ(Remove("C:\\Made\\Deep\\Scope", "C:\\made.log").exitCode, 0u) << ReadFile("C:\\made.log");
+  const std::string log = ReadFile("C:\\made.log");
+  EXPECT_TRUE(Contains(log, "removed: C:\\Made\\Deep\\Scope\r\nremoved: C:\\Made\\Deep\r\nremoved: C:\\Made\r\n")) << log;
+  EXPECT_FALSE(Exists("C:\\Made"));
+
+  ASSERT_EQ(Install(d, "C:\\Kept\\Scope"), 0u);
+  EXPECT_EQ(Remove("C:\\Kept\\Scope", "C:\\kept.log").exitCode, 0u) << ReadFile("C:\\kept.log");
+  EXPECT_EQ(ReadFile("C:\\Kept\\mine.txt"), "mine");
+  EXPECT_FALSE(Exists("C:\\Kept\\Scope"));
 }
 
 // C:\Linked\out points at C:\Elsewhere, C:\Linked\sub\loop back at C:\Linked

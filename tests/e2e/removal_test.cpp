@@ -24,7 +24,6 @@ constexpr char kShared[] = "C:\\Program Files\\Common Files\\tarnwick.txt";
 
 std::string Dest(const std::string& name) { return std::string(kDest) + "\\" + name; }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The sample installed through the wizard, as `make demo` does.
 class Removal : public ::testing::Test {

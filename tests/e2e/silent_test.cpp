@@ -22,7 +22,6 @@ constexpr char kDist[] = "C:\\dist\\marrowgate";
 constexpr char kDest[] = "C:\\Program Files\\Marrowgate";
 constexpr char kLog[] = "C:\\silent.log";
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Every file below a folder with its bytes; shortcuts by what they hold (their
 // files carry the times of their targets).

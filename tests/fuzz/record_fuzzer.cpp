@@ -50,6 +50,7 @@ void CheckPlan(const Plan& plan, const SafetyRules& rules, bool trusted) {
       case Action::Shortcut:
       case Action::GroupFolder: Require(Below(step.path, "c:\\windows\\start menu\\programs")); break;
       case Action::Key: Require(SafetyRules::KeyRefusal(step.key).empty()); break;
+      case Action::MadeFolder: Require(rules.MadeFolderRefusal(step.path).empty()); break;
       case Action::Value:
         Require(SafetyRules::ValueRefusal(step.value).empty());
         Require(trusted || !step.earlierType);

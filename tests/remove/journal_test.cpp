@@ -74,6 +74,7 @@ TEST(Plan, TakesBackOnlyWhatTheProductsInstallMadeAndPutsBackOnlyFromATrustedJou
       Line('F', {"C:\\Tools/../WINDOWS/win.ini", "new"}) +
       Line('L', {"C:\\WINDOWS\\Start Menu\\Programs\\B\\B.lnk"}) + Line('L', {"C:\\WINDOWS\\system.ini"}) +
       Line('G', {"C:\\WINDOWS\\Start Menu\\Programs\\B"}) + Line('G', {"C:\\WINDOWS"}) +
+      Line('D', {"C:\\Tools\\made"}) + Line('D', {"C:\\WINDOWS\\made"}) +
       Line('V', {"HKEY_CLASSES_ROOT", ".mrw", "", "1", "4F6C6400"}) +
       Line('V', {"HKEY_CLASSES_ROOT", "B.Document", "", "-"}) +
       Line('V', {"HKEY_LOCAL_MACHINE", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "B", "-"}) +
@@ -100,10 +101,10 @@ TEST(Plan, TakesBackOnlyWhatTheProductsInstallMadeAndPutsBackOnlyFromATrustedJou
     }
     // A's file stays; B's file, whose first copy failed, and every spelling of the folder count as one.
     std::vector<std::string> expectActed = {"C:\\WINDOWS\\Start Menu\\Programs\\B\\B.lnk",
-                                            "C:\\WINDOWS\\Start Menu\\Programs\\B", "C:\\Tools\\b.exe",
+                                            "C:\\WINDOWS\\Start Menu\\Programs\\B", "C:\\Tools\\b.exe", "C:\\Tools\\made",
                                             "B.Document\\", "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\B",
                                             "key B.Document"};
-    std::vector<std::string> expectKept = {"C:\\WINDOWS\\system.ini", "C:\\WINDOWS", "C:\\Tools\\kept.ini",
+    std::vector<std::string> expectKept = {"C:\\WINDOWS\\system.ini", "C:\\WINDOWS", "C:\\Tools\\kept.ini", "C:\\WINDOWS\\made",
                                            "C:\\Tools\\..\\WINDOWS\\win.ini",
                                            "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Shell",
                                            "key .mrw", "win.ini load", "C:\\Users\\me\\notes.txt K"};
