@@ -100,7 +100,11 @@ class Planner {
       step.keep = rules_.MadeFolderRefusal(folder);
       steps.push_back(step);
     }
-    std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.path.size() > b.path.size(); });
+    // Longer first; std::sort, as a stable sort needs the nothrow allocator
+    // that the 32-bit programs' runtime does not have.
+    std::sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+      return a.path.size() != b.path.size() ? a.path.size() > b.path.size() : a.path < b.path;
+    });
     plan_.steps.insert(plan_.steps.end(), steps.begin(), steps.end());
   }
 
