@@ -54,9 +54,12 @@ class Removal : public ::testing::Test {
   }
 };
 
-TEST_F(Removal, LeavesThePrefixAsBeforeTheInstallButForTheDocumentedLeftovers) {
+TEST_F(Removal, LeavesThePrefixAsBeforeTwoInstallsButForTheDocumentedLeftovers) {
   const Snapshot before = Prefix();
+  // Installed twice: the shared files' use counts go back to none as well.
   Install();
+  Install();
+  ASSERT_EQ(DwordValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", kShared), 2u);
   const std::string command = UninstallString();
   ASSERT_NE(command, "");
   const RemoveRun run = RunRemoval(command);
