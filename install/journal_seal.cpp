@@ -4,6 +4,7 @@
 
 #include "install/digest.h"
 #include "platform/files.h"
+#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "script/lines.h"
 
@@ -16,11 +17,7 @@ namespace registry = platform::registry;
 // Every spelling of the folder (short or long, either separator, any case)
 // names one value.
 std::string ValueName(const std::string& folder) {
-  std::string name = folder;
-  for (char& c : name)
-    if (c == '/') c = '\\';
-  while (name.size() > 3 && name.back() == '\\') name.pop_back();
-  return script::LowerAscii(platform::LongPathName(name));
+  return script::LowerAscii(platform::LongPathName(platform::PlainSpelling(folder)));
 }
 
 }  // namespace

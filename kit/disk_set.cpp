@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "install/file_list.h"
+#include "platform/path_chars.h"
 #include "script/sections.h"
 
 namespace kit {
@@ -16,11 +17,7 @@ constexpr std::uint64_t kCd = 650ull << 20;
 constexpr std::uint64_t kCluster = 512;
 
 // Names as the install looks them up: in any case, "\\" or "/" between folders.
-std::string Key(std::string name) {
-  for (char& c : name)
-    if (c == '/') c = '\\';
-  return script::LowerAscii(name);
-}
+std::string Key(const std::string& name) { return script::LowerAscii(platform::WithBackslashes(name)); }
 
 std::uint64_t OnDisk(std::uint64_t size) { return (size + kCluster - 1) / kCluster * kCluster; }
 

@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/path_chars.h"
 #include "script/lines.h"
 
 namespace kit {
 
 namespace {
 
-std::string Key(std::string path) {
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return script::LowerAscii(path);
-}
+std::string Key(const std::string& path) { return script::LowerAscii(platform::WithBackslashes(path)); }
 
 }  // namespace
 

@@ -59,4 +59,16 @@ std::string WithoutTrailingBackslash(const std::string& path) {
   return EndsWithBackslash(path) ? path.substr(0, path.size() - 1) : path;
 }
 
+std::string WithBackslashes(std::string path) {
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::string PlainSpelling(const std::string& path) {
+  std::string spelled = WithBackslashes(path);
+  while (spelled.size() > 3 && EndsWithBackslash(spelled)) spelled.pop_back();
+  return spelled;
+}
+
 }  // namespace platform

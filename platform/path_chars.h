@@ -26,5 +26,10 @@ std::size_t NextDelimiter(const std::string& path, std::size_t from, const char*
 bool EndsWithBackslash(const std::string& path);
 // One trailing backslash removed.
 std::string WithoutTrailingBackslash(const std::string& path);
+// "/" read as "\" (no double-byte character holds a "/").
+std::string WithBackslashes(std::string path);
+// WithBackslashes, without trailing backslashes except at a drive's root
+// ("C:\"): the one spelling a folder is shown and compared in.
+std::string PlainSpelling(const std::string& path);
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/handle.h"
+#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
 
@@ -115,8 +116,7 @@ class Remover {
   }
 
   static std::string Parent(const std::string& path) {
-    const std::size_t cut = path.find_last_of('\\');
-    return cut == std::string::npos ? "" : path.substr(0, cut);
+    return platform::WithoutTrailingBackslash(install::ExtractFilePath(path));
   }
 
   void RemoveShortcut(const std::string& path) {

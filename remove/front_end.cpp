@@ -10,6 +10,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
+#include "platform/path_chars.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
 #include "remove/executor.h"
@@ -120,7 +121,7 @@ int RunRemoval(const Options& given) {
   // The uninstall command line names the folder in its 8.3 form; the
   // messages show it as the user knows it.
   Options options = given;
-  options.folder = platform::LongPathName(SafetyRules::Spelled(given.folder));
+  options.folder = platform::LongPathName(platform::PlainSpelling(given.folder));
   platform::LogFile log(options.logFile);
   const auto fail = [&](const std::string& text) {
     log.Write("error: " + text);

@@ -4,6 +4,8 @@
 #include <map>
 #include <set>
 
+#include "platform/path_chars.h"
+
 namespace uninstall {
 
 namespace {
@@ -81,7 +83,7 @@ class Planner {
     FirstOnly first;
     for (const std::string& path : paths) {
       if (!first.Take(Key(path))) continue;
-      Step step(action, SafetyRules::Spelled(path));
+      Step step(action, platform::PlainSpelling(path));
       step.keep = action == Action::Shortcut ? rules_.ShortcutRefusal(path) : rules_.GroupRefusal(path);
       plan_.steps.push_back(step);
     }
@@ -96,7 +98,7 @@ class Planner {
       if (rules_.SameFolder(folder, rules_.Destination()) || rules_.InDestination(folder) != below ||
           !first.Take(Key(folder)))
         continue;
-      Step step(Action::MadeFolder, SafetyRules::Spelled(folder));
+      Step step(Action::MadeFolder, platform::PlainSpelling(folder));
       step.keep = rules_.MadeFolderRefusal(folder);
       steps.push_back(step);
     }
@@ -109,7 +111,7 @@ class Planner {
   }
 
   void AddFile(const std::string& path, bool existed) {
-    Step step(Action::File, SafetyRules::Spelled(path));
+    Step step(Action::File, platform::PlainSpelling(path));
     step.keep = rules_.PathRefusal(path);
     if (step.keep.empty() && existed) step.keep = "it was there before the install";
     step.shared = step.keep.empty() && !rules_.InDestination(path);
@@ -118,7 +120,7 @@ class Planner {
 
   // A shared file the install counted goes by its count, not by a question.
   void AddCountedFile(const std::string& path, bool existed, const std::vector<const EarlierCount*>& counts) {
-    Step step(Action::File, SafetyRules::Spelled(path));
+    Step step(Action::File, platform::PlainSpelling(path));
     step.keep = rules_.PathRefusal(path);
     if (step.keep.empty() && !in_.journalTrusted)
       step.keep = "the journal was changed after the install; its use count is left as it is";

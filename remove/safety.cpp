@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/path_chars.h"
+
 namespace uninstall {
 
 namespace {
@@ -127,20 +129,12 @@ std::string NormalPath(const std::string& path) {
 }
 
 SafetyRules::SafetyRules(const ScopeFolders& folders, LongNameFn longName)
-    : destination_(Spelled(folders.destination)), longName_(longName) {
+    : destination_(platform::PlainSpelling(folders.destination)), longName_(longName) {
   destinationForm_ = Canonical(destination_);
   for (const std::string& folder : folders.protectedFolders)
     if (const std::string form = Canonical(folder); !form.empty()) protected_.push_back(form);
   for (const std::string& folder : folders.programsFolders)
     if (const std::string form = Canonical(folder); !form.empty()) programs_.push_back(form);
-}
-
-std::string SafetyRules::Spelled(const std::string& path) {
-  std::string spelled = path;
-  for (char& c : spelled)
-    if (c == '/') c = '\\';
-  while (spelled.size() > 3 && spelled.back() == '\\') spelled.pop_back();
-  return spelled;
 }
 
 std::string SafetyRules::LongFolder(const std::string& spelled) const {
@@ -155,7 +149,7 @@ std::string SafetyRules::LongFolder(const std::string& spelled) const {
 }
 
 std::string SafetyRules::Canonical(const std::string& path) const {
-  const std::string spelled = Spelled(path);
+  const std::string spelled = platform::PlainSpelling(path);
   const std::size_t root = RootLength(spelled);
   if (root == 0 || spelled.find_first_of("*?\"<>|") != std::string::npos || spelled.find(':', root) != std::string::npos)
     return "";
@@ -183,7 +177,7 @@ bool SafetyRules::IsProtected(const std::string& canonical) const {
 }
 
 std::string SafetyRules::PathRefusal(const std::string& path) const {
-  const std::string spelled = Spelled(path);
+  const std::string spelled = platform::PlainSpelling(path);
   const std::size_t root = RootLength(spelled);
   if (root == 0) return "not a full path";
   if (spelled.find_first_of("*?\"<>|") != std::string::npos || spelled.find(':', root) != std::string::npos)
@@ -206,7 +200,7 @@ bool SafetyRules::BelowPrograms(const std::string& path) const {
 
 std::string SafetyRules::ShortcutRefusal(const std::string& path) const {
   if (std::string refusal = PathRefusal(path); !refusal.empty()) return refusal;
-  const std::string lower = script::LowerAscii(Spelled(path));
+  const std::string lower = script::LowerAscii(platform::PlainSpelling(path));
   const std::size_t dot = lower.find_last_of(".\\");
   if (dot == std::string::npos || (lower.substr(dot) != ".lnk" && lower.substr(dot) != ".pif")) return "not a shortcut";
   if (!BelowPrograms(path)) return "not in the Start Menu's Programs folder";

@@ -31,9 +31,6 @@ class SafetyRules {
  public:
   SafetyRules(const ScopeFolders& folders, LongNameFn longName);
 
-  // The path with "/" read as "\" and without trailing backslashes: the form
-  // the removal shows and acts on.
-  static std::string Spelled(const std::string& path);
   // One form for every spelling of an existing path: separators as "\", long
   // names for short ones, lower case; "" for a path that is not full or that
   // holds "." or ".." parts. A part that does not exist is taken as given.
