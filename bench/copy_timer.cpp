@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "driver.h"
-#include "install/ids.h"
+#include "setup/progress_ids.h"
 #include "platform/handle.h"
 #include "server_windows.h"
 #include "setup_run.h"
@@ -128,7 +128,7 @@ double TimeSetup(const FileSet& set, const std::string& destination) {
   // Wine looks for a missing file through the whole folder, thousands of
   // names by the end: the record is looked for only once the status line
   // has left the copy ("Generating Icons." follows it).
-  const HWND status = driver::Child(window, install::ids::Label1);
+  const HWND status = driver::Child(window, setup::progress_ids::status);
   const std::string record = destination + "\\unin.ini";
   for (;;) {
     const std::string text = bench::ServerText(status);

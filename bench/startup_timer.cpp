@@ -34,7 +34,7 @@ struct Target {
 bool Shown(HWND) { return true; }
 
 bool ScriptRead(HWND wizard) {
-  return bench::ServerText(driver::Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
+  return bench::ServerText(driver::Child(wizard, setup::ids::installsText)).rfind("Setup will install ", 0) == 0;
 }
 
 void Stop(HANDLE process, HWND window) {

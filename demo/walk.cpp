@@ -19,12 +19,12 @@ void Require(bool condition, DWORD pid, const std::string& step) {
 
 WizardView ReadWizard(HWND wizard) {
   WizardView view;
-  view.title = Text(Child(wizard, ids::Label4));
-  view.version = Text(Child(wizard, ids::Label7));
-  view.welcome = Text(Child(wizard, ids::Label10));
-  view.destination = Text(Child(wizard, ids::d));
-  view.startMenu = Text(Child(wizard, ids::smenu));
-  view.startMenuChoices = ComboItems(Child(wizard, ids::smenu));
+  view.title = Text(Child(wizard, ids::product));
+  view.version = Text(Child(wizard, ids::version));
+  view.welcome = Text(Child(wizard, ids::installsText));
+  view.destination = Text(Child(wizard, ids::destination));
+  view.startMenu = Text(Child(wizard, ids::startMenu));
+  view.startMenuChoices = ComboItems(Child(wizard, ids::startMenu));
   return view;
 }
 
@@ -44,11 +44,11 @@ Walk WalkThrough(SetupRun& run, const std::string& runAnswer, const DiskChanger&
   HWND wizard = run.Wizard();
   Require(wizard != nullptr, pid, "the wizard");
   walk.wizard = ReadWizard(wizard);
-  HWND next = Child(wizard, ids::Button2);
+  HWND next = Child(wizard, ids::next);
   for (int page = 0; page < 4; ++page) Press(next);
-  walk.wizard.summaryDestination = Text(Child(wizard, ids::lDest));
-  walk.wizard.summaryStartMenu = Text(Child(wizard, ids::lStart));
-  walk.wizard.summaryReadme = Text(Child(wizard, ids::lReadMe));
+  walk.wizard.summaryDestination = Text(Child(wizard, ids::destinationSummary));
+  walk.wizard.summaryStartMenu = Text(Child(wizard, ids::startMenuSummary));
+  walk.wizard.summaryReadme = Text(Child(wizard, ids::readmeSummary));
   Require(Text(next) == "&Install", pid, "the last page");
   Click(next);
 

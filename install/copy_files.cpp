@@ -44,17 +44,20 @@ bool NewerThere(const std::string& source, const std::string& target) {
   return ours && *there > *ours;
 }
 
+// `kept`: a ":keep" name, which an earlier file keeps; `resetAttributes`: a
+// ":files" entry, which replaces read-only, hidden and system files too;
 // `shared`: a file outside the destination folder, which other programs may
-// use; an older disk never downgrades it.
-Copied InstallFile(const std::string& source, const std::string& target, const KeepList* keep, bool shared) {
+// use, and which an older disk never downgrades.
+Copied InstallFile(const std::string& source, const std::string& target, bool kept, bool resetAttributes,
+                   bool shared) {
   if (shared && NewerThere(source, target)) return Copied::KeptNewer;
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
   if (!CopySource(source, temporary)) return Failed(temporary, GetLastError());
   if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
   const DWORD error = GetLastError();
   if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return Failed(temporary, error);
-  if (keep) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  if (keep && keep->Contains(ExtractFileName(target))) {
+  if (resetAttributes) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  if (kept) {
     platform::AbandonReplace(temporary);
     return Copied::OverEarlier;
   }
@@ -93,55 +96,45 @@ void CountUse(const std::string& target, bool existed, Journal& journal) {
 
 }  // namespace
 
-bool EnoughSpace(const FileList& list, const std::string& sourceFolder, const std::string& title, CopyView& view) {
+bool EnoughSpace(const std::vector<const step::ListedFile*>& copies, const std::string& title, FrontEnd& frontEnd) {
   // A replaced file needs its whole size while the earlier one still stands.
   std::map<std::string, std::uint64_t> needed;
-  for (const FileStep& step : list.steps) {
-    const std::string root = DriveRoot(step.target);
-    if (!root.empty()) needed[root] += InstalledSize(InFolder(sourceFolder, step.line)).value_or(0);
+  for (const step::ListedFile* copy : copies) {
+    const std::string root = DriveRoot(copy->file.target);
+    if (!root.empty()) needed[root] += InstalledSize(copy->source).value_or(0);
   }
   for (const auto& [root, bytes] : needed) {
     const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
-    if (free && *free < bytes && !view.Ask(NotEnoughSpaceText(root, title, bytes, *free))) return false;
+    if (free && *free < bytes && !frontEnd.Ask(NotEnoughSpaceText(root, title, bytes, *free))) return false;
   }
   return true;
 }
 
-CopyResult CopyFiles(const FileList& list, std::size_t entries, const script::Lines& lbKeep, const Folders& folders,
-                     CopyView& view, Journal& journal) {
-  const KeepList keep(lbKeep);
-  CopyResult result;
-  for (const FileStep& step : list.steps) {
-    view.SetStatus("Copying file: " + step.line);
-    view.SetProgress(ProgressPosition(step.index, entries));
-    const std::string source = InFolder(folders.source, step.line);
-    // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
-    for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(source); ++prompt)
-      if (!view.InsertDisk(step.line)) break;
-    view.Repaint();
-    const bool shared = !InsideFolder(step.target, folders.destination);
-    const Copied copied = InstallFile(source, step.target, &keep, shared);
-    if (copied == Copied::Failed) {
-      view.CopyFailed(step.line, GetLastError());
-      ++result.failed;
-    }
-    if (copied == Copied::AtRestart) result.restartNeeded = true;
-    if (IsJournaled(ExtractFileName(step.target))) {
-      Note(journal, step.target, copied);
-      if (shared && copied != Copied::Failed) CountUse(step.target, copied != Copied::New, journal);
-    }
-    else if (copied != Copied::Failed) view.Note("file: " + step.target);
+void CopyListedFile(const step::ListedFile& copy, FrontEnd& frontEnd, Journal& journal, CopyTally& tally) {
+  const FileStep& file = copy.file;
+  frontEnd.SetStatus("Copying file: " + file.line);
+  frontEnd.SetProgress(ProgressPosition(file.index, copy.entries));
+  // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
+  for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(copy.source); ++prompt)
+    if (!frontEnd.InsertDisk(file.line)) break;
+  frontEnd.Repaint();
+  const Copied copied = InstallFile(copy.source, file.target, copy.keptWhenThere, true, copy.shared);
+  if (copied == Copied::Failed) {
+    frontEnd.CopyFailed(file.line, GetLastError());
+    ++tally.failed;
   }
-  return result;
+  if (copied == Copied::AtRestart) tally.restartNeeded = true;
+  if (copy.journaled) {
+    Note(journal, file.target, copied);
+    if (copy.shared && copied != Copied::Failed) CountUse(file.target, copied != Copied::New, journal);
+  } else if (copied != Copied::Failed) {
+    frontEnd.Note("file: " + file.target);
+  }
 }
 
-void CopyExtra(const std::string& extraFile, const std::string& extraFolder, const Folders& folders,
-               Journal& journal) {
-  if (extraFile.empty()) return;
-  const std::string folder = InFolder(folders.destination, extraFolder);
-  journal.FoldersMade(platform::ForceDirectories(folder));
-  const std::string target = folder + "\\" + extraFile;
-  Note(journal, target, InstallFile(InFolder(folders.source, extraFile), target, nullptr, false));
+void CopyExtraFile(const step::ExtraFile& extra, Journal& journal) {
+  journal.FoldersMade(platform::ForceDirectories(extra.folder));
+  Note(journal, extra.target, InstallFile(extra.source, extra.target, false, false, false));
 }
 
 }  // namespace install

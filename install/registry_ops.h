@@ -14,15 +14,9 @@ namespace install {
 bool WriteRegEntry(const std::string& rootName, const std::string& path, const std::string& valueName,
                    const std::string& data);
 
-// Sets a value of the product key, creating the key.
-bool WriteProductSetting(const std::string& valueName, const std::string& text);
 
 // Deletes a key below HKEY_CLASSES_ROOT with all its subkeys; a key that does
 // not exist is left alone.
 void DeleteClassesKey(const std::string& path);
-
-// Start-up entries below HKEY_LOCAL_MACHINE; an existing value is replaced.
-bool AddRunServicesEntry(const std::string& valueName, const std::string& command);
-bool AddRunEntry(const std::string& valueName, const std::string& command);
 
 }  // namespace install

@@ -10,6 +10,8 @@ add_library(engine_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/journal_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_file_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plan/entries.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/plan/install_plan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/registry_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcut_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/space_rules.cpp

@@ -6,8 +6,7 @@
 
 namespace install {
 
-void SaveUninstallRecord(const script::Lines& record, const std::string& destination) {
-  const std::string path = destination + "\\unin.ini";
+void SaveUninstallRecord(const script::Lines& record, const std::string& path) {
   // A record left read-only, hidden or system by an earlier install is replaced all the same.
   if (platform::FileExists(path)) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
   platform::WriteTextFile(path, script::JoinLines(record));

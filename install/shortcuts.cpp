@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
-#include "install/shortcut_names.h"
 #include "platform/files.h"
 
 namespace install {
@@ -15,8 +12,8 @@ void DeleteIfExists(const std::string& path) {
   if (platform::FileExists(path)) DeleteFileA(path.c_str());
 }
 
-// Makes the pair's shortcut; returns the name of the shortcut file, or
-// nullopt when no shortcut is left.
+}  // namespace
+
 std::optional<std::string> MakeShortcut(const ShortcutPair& pair, shell::TShellLink& link) {
   const std::string pif = pair.base + ".pif";
   const std::string lnk = pair.base + ".lnk";
@@ -51,23 +48,6 @@ std::optional<std::string> MakeShortcut(const ShortcutPair& pair, shell::TShellL
   link.WriteLink(link.Path());
   link.SetUpdate(false);
   return file;
-}
-
-}  // namespace
-
-void CreateGroupFolder(const std::string& programsFolder, const std::string& startMenuFolder) {
-  platform::ForceDirectories(JoinPath(programsFolder, startMenuFolder));
-}
-
-void MakeShortcuts(const std::string& group, const std::string& destination, const script::Lines& exe,
-                   shell::TShellLink& link, script::Lines& record, std::size_t firstLine) {
-  for (std::size_t k = 0; k < PairCount(exe); ++k) {
-    const std::optional<ShortcutPair> pair = ReadPair(group, destination, exe.at(2 * k), exe.at(2 * k + 1));
-    if (!pair) continue;
-    const std::optional<std::string> file = MakeShortcut(*pair, link);
-    // The record names the file the shell wrote, ".pif" included.
-    if (file) record.at(firstLine + k) = *file;
-  }
 }
 
 }  // namespace install

@@ -3,15 +3,13 @@
 #include <exception>
 
 #include "install/driver_lines.h"
-#include "install/paths.h"
 #include "platform/profile.h"
 #include "platform/text_file.h"
 
 namespace install {
 
-void RemoveDriverLines(const std::string& windowsFolder) {
+void RemoveDriverLines(const std::string& path) {
   try {
-    const std::string path = InFolder(windowsFolder, "system.ini");
     platform::FlushProfileCache(path);
     std::string text = platform::ReadTextFile(path);
     // An untouched file keeps its time stamp.

@@ -3,9 +3,9 @@
 
 namespace install {
 
-// Removes the old driver's lines from system.ini in the Windows folder,
-// rewriting the file only when a line went. Never fails: a missing, locked or
-// read-only system.ini leaves the install to carry on.
-void RemoveDriverLines(const std::string& windowsFolder);
+// Removes the old driver's lines from system.ini (`path`), rewriting the file
+// only when a line went. Never fails: a missing, locked or read-only
+// system.ini leaves the install to carry on.
+void RemoveDriverLines(const std::string& path);
 
 }  // namespace install

@@ -31,9 +31,9 @@ UninstallRecord BuildUninstallRecord(const std::string& title, const script::Sec
 void AddRegistryBlocks(script::Lines& record, const script::Lines& reg, const script::Lines& reg1,
                        const script::Lines& regremove);
 
-// Writes the record as destination\unin.ini, every line ended by CR LF,
+// Writes the record as `path` (unin.ini in the destination), every line ended by CR LF,
 // replacing an earlier record even when it is read-only. The file is written
 // whole or not at all; "Cannot create file %s" when it cannot be.
-void SaveUninstallRecord(const script::Lines& record, const std::string& destination);
+void SaveUninstallRecord(const script::Lines& record, const std::string& path);
 
 }  // namespace install

@@ -1,17 +1,16 @@
 #include "kit/plan.h"
 
+#include <type_traits>
+
 #include "install/data_codes.h"
-#include "install/file_list.h"
-#include "kit/disk_set.h"
 #include "install/file_rules.h"
 #include "install/path_file_lines.h"
 #include "install/paths.h"
+#include "install/plan/install_plan.h"
 #include "install/registry_rules.h"
-#include "install/shortcut_names.h"
-#include "install/uninstall_record.h"
 #include "kit/diagnostics.h"
+#include "kit/disk_set.h"
 #include "platform/path_chars.h"
-#include "script/sections.h"
 #include "script/unscramble.h"
 #include "setup/wizard_rules.h"
 
@@ -19,173 +18,161 @@ namespace kit {
 
 namespace {
 
-class Steps {
- public:
-  void Head(const std::string& text) { text_ += text + "\n"; }
-  void Item(const std::string& text) { text_ += "  " + text + "\n"; }
-  std::string text_;
-};
-
-void RegistryEntries(Steps& out, const char* title, const script::Lines& list, install::CodeSet set,
-                     const install::CodeInputs& codes) {
-  if (list.empty()) return;
-  out.Head(title);
-  for (std::size_t i = 0; i < list.size(); i += 4) {
-    const install::RegEntry entry = install::ReadRegEntry(list, i);
-    const std::string value = entry.valueName.empty() ? "(default)" : Quoted(entry.valueName);
-    const std::string data = install::ExpandDataCode(entry.data, set, codes);
-    out.Item(install::RootKeyIndex(entry.root)
-                 ? install::InFolder(entry.root, entry.path) + " " + value + " = " + Quoted(data)
-                 : "skipped, unknown root key " + Quoted(entry.root));
-  }
-}
-
-void Files(Steps& out, const install::FileList& walk, const script::Lines& lbKeep, const FileSet& dist,
-           const std::string& destination) {
-  out.Head("Files copied:");
-  const install::KeepList keep(lbKeep);
-  Drive drive;
-  for (const install::FileStep& step : walk.steps) {
-    std::string notes;
-    if (install::InstalledName(step.line) != step.line) notes += " (installed name)";
-    if (keep.Contains(install::ExtractFileName(step.target))) notes += " (kept when it exists)";
-    if (!install::InsideFolder(step.target, destination)) {
-      notes += " (shared: a newer version there stays";
-      notes += install::IsJournaled(install::ExtractFileName(step.target)) ? "; use count +1)" : ")";
-    }
-    if (!dist.Contains(step.line)) notes += " (missing: asks for the next disk)";
-    if (dist.Compressed(step.line)) notes += " (compressed: expanded while copied)";
-    if (const std::vector<int> disks = dist.Disks(step.line); !disks.empty()) {
-      const int disk = drive.Read(disks);
-      notes += disk ? " (from disk " + std::to_string(disk) + ")" : " (on an earlier disk only: Error copying)";
-    }
-    if (!step.recorded) notes += " (not recorded)";
-    out.Item(step.line + " -> " + step.target + notes);
-  }
-}
-
-void Shortcuts(Steps& out, const std::string& group, const std::string& destination, const script::Lines& exe) {
-  out.Head("Shortcuts in " + group + ":");
-  for (std::size_t k = 0; k < install::PairCount(exe); ++k) {
-    const auto pair = install::ReadPair(group, destination, exe.at(2 * k), exe.at(2 * k + 1));
-    if (!pair) {
-      out.Item(Quoted(exe.at(2 * k)) + ": none, the caption line names no shortcut");
-      continue;
-    }
-    std::string text = pair->base + ".lnk -> " + pair->target + ", in " + install::WorkingFolder(pair->target);
-    if (!pair->hotKeyText.empty()) {
-      const auto word = install::HotKeyWord(pair->hotKeyText);
-      text += word ? ", hot key " + std::to_string(*word) : ", none: hot key is not a number";
-    }
-    out.Item(text);
-  }
-}
-
 std::string MachineKey(const std::string& path) { return "HKEY_LOCAL_MACHINE\\" + path; }
 
-// config.cfg's settings, imported only when it is the product's own.
-void Settings(Steps& out, std::string_view text) {
-  const script::Lines lines = script::SplitLines(text);
-  if (lines.empty()) return;
-  if (!install::IsProductSettings(lines)) {
-    out.Head("config.cfg ignored: it is not the product's settings file");
-    return;
-  }
-  out.Head("Settings from config.cfg:");
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const install::Setting setting = install::SplitSetting(lines.at(i));
-    out.Item(MachineKey(install::kProductKey) + " " + (setting.name.empty() ? "(default)" : Quoted(setting.name)) +
-             " = " + Quoted(setting.text));
-  }
-}
+std::string ValueName(const std::string& name) { return name.empty() ? "(default)" : Quoted(name); }
 
-void Run(Steps& out, const script::Lines& script, const Machine& m, const FileSet& dist, std::string_view settings,
-         Plan& plan) {
-  const std::string& title = script.at(2);
-  const script::Sections lists = script::ReadSections(script);
-  const std::string group = install::JoinPath(m.programs, m.startMenu);
-  const install::FileList walk = install::WalkFileList(
-      lists.files, m.windows, m.destination, [&dist](const std::string& line) { return dist.LastCharacter(line); });
-  const install::CodeInputs codes{m.destination, m.shortDestination, m.windows, lists.exe, lists.uninst};
+// The engine's plan told for people: one line per step, the steps of one
+// kind under a heading of their own.
+class PlanText {
+ public:
+  PlanText(const Machine& machine, const FileSet& dist, std::string_view settings)
+      : m_(machine), dist_(dist), settings_(settings) {}
 
-  const setup::Brand brand = setup::WizardBrand(script);
-  out.Head("Wizard title " + Quoted(brand.title) + ", subtitle " + Quoted(brand.subtitle) + ", destination page: " +
-           Quoted(brand.destinationText));
-  out.Head("Backups of the start-up files, each unless its backup exists:");
-  for (const setup::SystemFileBackup& row : setup::kSystemFileBackups)
-    out.Item(std::string(row.file) + " -> " + install::InFolder(m.windows, row.backup));
-  if (!lists.windowTitle.empty()) out.Head("Refused while a window titled " + Quoted(lists.windowTitle) + " is open");
-  out.Head("Destination folder " + m.destination + ", made with its parents");
-  if (dist.Contains("license.ini"))
-    out.Head("license.ini shown for acceptance, then written to " + install::InFolder(m.destination, "license.txt"));
-  out.Head("Lines holding \"qzmnd\" removed from " + install::InFolder(m.windows, "system.ini"));
-  if (!lists.files.empty()) {
-    Files(out, walk, lists.lbKeep, dist, m.destination);
-    out.Head("Start Menu folder " + group + ", made with its parents");
-    if (!lists.systemini.empty()) out.Head("Profile entries:");
-    for (std::size_t s = 0; s < lists.systemini.size(); s += 4)
-      out.Item(lists.systemini.at(s) + " [" + lists.systemini.at(s + 1) + "] " + lists.systemini.at(s + 2) + "=" +
-               lists.systemini.at(s + 3));
-    Shortcuts(out, group, m.destination, lists.exe);
+  void Steps(const std::vector<install::Step>& steps) {
+    for (const install::Step& step : steps) std::visit([this](const auto& s) { Tell(s); }, step);
   }
-  if (!lists.extraFile.empty())
-    out.Head("Extra file " + lists.extraFile + " -> " +
-             install::InFolder(install::InFolder(m.destination, lists.extraFolder), lists.extraFile));
-  plan.record = install::BuildUninstallRecord(title, lists, group, walk).lines;
-  out.Head("Uninstall record " + install::InFolder(m.destination, "unin.ini") + " (below)");
-  if (lists.iniwin.size() >= 2) {
+  std::string text;
+  std::string stop;
+
+ private:
+  void Head(const std::string& line) {
+    text += line + "\n";
+    heading_.clear();
+  }
+  // Items under `heading`, which is written before the first of them.
+  void Item(const std::string& heading, const std::string& line) {
+    if (heading_ != heading) Head(heading);
+    heading_ = heading;
+    text += "  " + line + "\n";
+  }
+  std::string Short(std::string data) const {
+    for (std::size_t at; (at = data.find(install::kShortDestination)) != std::string::npos;)
+      data.replace(at, sizeof install::kShortDestination - 1, m_.shortDestination);
+    return data;
+  }
+
+  void Tell(const install::step::Backup& b) {
+    Item("Backups of the start-up files, each unless its backup exists:", b.file + " -> " + b.backup);
+  }
+  void Tell(const install::step::RunningCheck& c) { Head("Refused while a window titled " + Quoted(c.windowTitle) + " is open"); }
+  void Tell(const install::step::MissingChoice& c) { Head("Refused: " + c.text); }
+  void Tell(const install::step::DestinationFolder& f) { Head("Destination folder " + f.path + ", made with its parents"); }
+  void Tell(const install::step::Licence& l) { Head("license.ini shown for acceptance, then written to " + l.copy); }
+  void Tell(const install::step::SpaceCheck&) { Head("Free space checked for the files below"); }
+  void Tell(const install::step::DriverLines& d) { Head("Lines holding \"qzmnd\" removed from " + d.systemIni); }
+  void Tell(const install::step::ListedFile& copy) {
+    const install::FileStep& file = copy.file;
+    std::string notes;
+    if (install::InstalledName(file.line) != file.line) notes += " (installed name)";
+    if (copy.keptWhenThere) notes += " (kept when it exists)";
+    if (copy.shared) notes += copy.journaled ? " (shared: a newer version there stays; use count +1)"
+                                             : " (shared: a newer version there stays)";
+    if (!dist_.Contains(file.line)) notes += " (missing: asks for the next disk)";
+    if (dist_.Compressed(file.line)) notes += " (compressed: expanded while copied)";
+    if (const std::vector<int> disks = dist_.Disks(file.line); !disks.empty()) {
+      const int disk = drive_.Read(disks);
+      notes += disk ? " (from disk " + std::to_string(disk) + ")" : " (on an earlier disk only: Error copying)";
+    }
+    if (!file.recorded) notes += " (not recorded)";
+    Item("Files copied:", file.line + " -> " + file.target + notes);
+  }
+  void Tell(const install::step::GroupFolder& g) { Head("Start Menu folder " + g.path + ", made with its parents"); }
+  void Tell(const install::step::ProfileWrite& w) {
+    const install::ProfileEntry& e = w.entry;
+    Item("Profile entries:", e.file + " [" + e.section + "] " + e.key + "=" + e.value);
+  }
+  void Tell(const install::step::Status&) {}
+  void Tell(const install::step::Shortcut& s) {
+    std::string line = s.pair.base + ".lnk -> " + s.pair.target + ", in " + install::WorkingFolder(s.pair.target);
+    if (!s.pair.hotKeyText.empty()) {
+      const auto word = install::HotKeyWord(s.pair.hotKeyText);
+      line += word ? ", hot key " + std::to_string(*word) : ", none: hot key is not a number";
+    }
+    Item("Shortcuts:", line);
+  }
+  void Tell(const install::step::ExtraFile& e) { Head("Extra file " + e.source.substr(e.source.rfind('\\') + 1) + " -> " + e.target); }
+  void Tell(const install::step::SaveRecord& r) { Head("Uninstall record " + r.path + " (below)"); }
+  void Tell(const install::step::PathFile& p) {
     script::Lines lines;
-    install::FillPathFile(lines, lists.iniwin, m.windows, m.destination, [&](const std::string& path) {
-      return path.compare(0, m.destination.size(), m.destination) == 0
-                 ? m.shortDestination + path.substr(m.destination.size())
+    install::FillPathFile(lines, p.iniwin, p.windows, p.destination, [&](const std::string& path) {
+      return path.compare(0, p.destination.size(), p.destination) == 0
+                 ? m_.shortDestination + path.substr(p.destination.size())
                  : path;
     });
-    out.Head("Path file " + install::InFolder(m.windows, lists.iniwin.at(0)) + ":");
-    for (const std::string& line : lines) out.Item(line);
+    Head("Path file " + p.path + ":");
+    for (const std::string& line : lines) text += "  " + line + "\n";
   }
-  RegistryEntries(out, "Registry values (\":reg\"):", lists.reg, install::CodeSet::Reg, codes);
-  RegistryEntries(out, "Registry values (\":reg1\"):", lists.reg1, install::CodeSet::Reg1, codes);
-  Settings(out, settings);
-  for (const std::string& key : lists.delreg)
-    out.Head(install::NamesSubkey(key) ? "Key deleted: HKEY_CLASSES_ROOT\\" + key
-                                       : "Skipped \":delreg\" line " + Quoted(key));
-  if (!lists.runServices.empty())
-    out.Head("Start-up entry " + MachineKey(install::kRunServicesKey) + " " + Quoted(lists.runServices) + " = " +
-             Quoted(install::ProgramCommand(m.destination, lists.exe)));
-  if (!lists.runStart.empty())
-    out.Head("Start-up entry " + MachineKey(install::kRunKey) + " " + Quoted(lists.runStart) + " = " +
-             Quoted(install::ProgramCommand(m.destination, lists.exe)));
-  if (dist.Contains("readme.txt")) out.Head("readme.txt shown when the user asked for it");
-  if (!lists.exitMessage.empty()) out.Head("Message: " + lists.exitMessage);
-  if (lists.regadd.size() >= 3)
-    out.Head("Late value " + MachineKey(lists.regadd.at(0)) + " " + Quoted(lists.regadd.at(1)) + " = " +
-             Quoted(install::InFolder(m.destination, lists.regadd.at(2))));
-  if (lists.rebootRequested)
-    out.Head("Windows restart offered");
-  else if (!lists.runProgram.empty())
-    out.Head("Offered to run " + install::InFolder(m.destination, lists.runProgram));
-}
+  void Tell(const install::step::RegistryValue& v) {
+    Item("Registry values:", install::RootKeyIndex(v.root)
+                                 ? install::InFolder(v.root, v.key) + " " + ValueName(v.name) + " = " + Quoted(Short(v.data))
+                                 : "skipped, unknown root key " + Quoted(v.root));
+  }
+  // config.cfg's settings, imported only when it is the product's own.
+  void Tell(const install::step::ImportSettings&) {
+    const script::Lines lines = script::SplitLines(settings_);
+    if (lines.empty()) return;
+    if (!install::IsProductSettings(lines)) return Head("config.cfg ignored: it is not the product's settings file");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      const install::Setting setting = install::SplitSetting(lines.at(i));
+      Item("Settings from config.cfg:",
+           MachineKey(install::kProductKey) + " " + ValueName(setting.name) + " = " + Quoted(setting.text));
+    }
+  }
+  void Tell(const install::step::DeleteClassesKey& k) { Head("Key deleted: HKEY_CLASSES_ROOT\\" + k.path); }
+  void Tell(const install::step::StartupEntry& e) {
+    Head("Start-up entry " + MachineKey(e.key) + " " + Quoted(e.name) + " = " + Quoted(e.command));
+  }
+  void Tell(const install::step::Readme&) {
+    if (dist_.Contains("readme.txt")) Head("readme.txt shown when the user asked for it");
+  }
+  void Tell(const install::step::Message& m) { Head("Message: " + m.text); }
+  void Tell(const install::step::DeleteLicenceCopy&) {}
+  void Tell(const install::step::Stop& s) { stop = s.text; }
+  void Tell(const install::step::LateValue& v) {
+    Head("Late value " + MachineKey(v.key) + " " + Quoted(v.name) + " = " + Quoted(v.value));
+  }
+  void Tell(const install::step::FinishingQuestion& q) {
+    if (q.restart)
+      Head("Windows restart offered");
+    else if (!q.runProgram.empty())
+      Head("Offered to run " + install::InFolder(q.destination, q.runProgram));
+  }
+
+  const Machine& m_;
+  const FileSet& dist_;
+  std::string_view settings_;
+  Drive drive_;
+  std::string heading_;
+};
 
 }  // namespace
 
 Plan MakePlan(std::string_view text, Machine m, const FileSet& dist, std::string_view settings) {
   script::Lines script = script::SplitLines(text);
   if (script::IsScrambled(script)) script::Unscramble(script);
-  Plan plan;
-  Steps out;
-  try {
-    if (m.destination.empty()) m.destination = setup::DefaultDestination(script.at(0));
-    m.destination = platform::WithoutTrailingBackslash(m.destination);
-    if (m.windows.empty()) m.windows = "C:\\WINDOWS";
-    if (m.programs.empty()) m.programs = m.windows + "\\Start Menu\\Programs";
-    if (m.startMenu.empty()) m.startMenu = script.at(1);
-    if (m.shortDestination.empty()) m.shortDestination = m.destination;
-    Run(out, script, m, dist, settings, plan);
-  } catch (const script::ListIndexError& error) {
-    plan.stop = error.what();
-  }
-  plan.steps = out.text_;
-  return plan;
+  if (m.destination.empty()) m.destination = setup::DefaultDestination(script.size() ? script.at(0) : "");
+  m.destination = platform::WithoutTrailingBackslash(m.destination);
+  if (m.windows.empty()) m.windows = "C:\\WINDOWS";
+  if (m.programs.empty()) m.programs = m.windows + "\\Start Menu\\Programs";
+  if (m.startMenu.empty() && script.size() > 1) m.startMenu = script.at(1);
+  if (m.shortDestination.empty()) m.shortDestination = m.destination;
+
+  install::MachineFacts facts;
+  facts.windows = m.windows;
+  facts.programsFolder = m.programs;
+  facts.licenceThere = dist.Contains("license.ini");
+  facts.lastCharacterOf = [&dist](const std::string& line) { return dist.LastCharacter(line); };
+  const install::InstallPlan engine = install::MakeInstallPlan(script, {m.destination, m.startMenu, true}, facts);
+
+  PlanText out(m, dist, settings);
+  const setup::Brand brand = setup::WizardBrand(script);
+  out.text += "Wizard title " + Quoted(brand.title) + ", subtitle " + Quoted(brand.subtitle) +
+              ", destination page: " + Quoted(brand.destinationText) + "\n";
+  out.Steps(engine.before);
+  if (out.stop.empty()) out.Steps(engine.pass);
+  if (out.stop.empty()) out.Steps(engine.after);
+  return {out.text, engine.record, out.stop};
 }
 
 }  // namespace kit

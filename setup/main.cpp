@@ -2,16 +2,13 @@
 
 #include <string>
 
-#include "install/session.h"
-#include "install/uCopy.h"
 #include "platform/application.h"
 #include "platform/message_dialog.h"
 #include "platform/path_chars.h"
-#include "reader/uReadMe.h"
 #include "setup/command_line.h"
 #include "setup/switch_checks.h"
-#include "setup/uSetup.h"
 #include "setup/unattended.h"
+#include "setup/wizard_window.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   // A drive without its disk is met by the program's own prompt for the
@@ -31,13 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     return setup::kInstalled;
   }
   if (options.silent) return setup::RunUnattended(options);
-  install::Session session;
-  // Made in this order; the first is the main window and the only one shown.
-  setup::TfSetup fSetup(session);
-  install::TfCopy fCopy(session);
-  reader::TfReadMe fReadMe;
-  fSetup.SetInstallWindow(&fCopy);
-  fCopy.SetReader(&fReadMe);
-  fSetup.Show(SW_SHOWMAXIMIZED);
+  // The main window; it makes the install window and the reader when it first needs them.
+  setup::WizardWindow wizard;
+  wizard.Show(SW_SHOWMAXIMIZED);
   return app.Run();
 }

@@ -1,45 +1,37 @@
 #include "setup/unattended.h"
 
 #include <windows.h>
-#include <objbase.h>
 
-#include "install/install_pass.h"
+#include "install/apply/executor.h"
+#include "install/plan/install_plan.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/log_file.h"
 #include "platform/path_chars.h"
 #include "platform/system.h"
-#include "setup/before_after.h"
 #include "setup/initial_destination.h"
+#include "setup/install_inputs.h"
 #include "setup/wizard_rules.h"
 
 namespace setup {
 
 namespace {
 
-// COM for the life of the run, for the shell link object.
-class ComScope {
- public:
-  ComScope() : ready_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComScope() {
-    if (ready_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ready_;
-};
-
-// Answers the pass's questions from the switches; shows nothing and logs all.
+// Answers the engine's questions from the switches; shows nothing and logs all.
 class Answers : public install::FrontEnd {
  public:
   Answers(const Options& options, platform::LogFile& log) : options_(options), log_(log) {}
 
+  void Refuse(install::Refusal, const std::string& text) override { log_.Write("error: " + text); }
+  void ShowPass(const std::function<install::Ending()>& pass) override { pass(); }
   void SetStatus(const std::string&) override {}
   void SetProgress(int) override {}
   void Repaint() override {}
-  void Tell(const std::string& text) override { log_.Write("message: " + text); }
+  bool AcceptLicence(const std::string&) override {
+    log_.Write(std::string("question: licence agreement answer: ") +
+               (options_.acceptLicence ? "Accept (/ACCEPTLICENSE)" : "Decline (no /ACCEPTLICENSE)"));
+    return options_.acceptLicence;
+  }
   bool Ask(const std::string& text) override {
     log_.Write("question: " + text + " answer: No");
     return false;
@@ -52,39 +44,48 @@ class Answers : public install::FrontEnd {
   void CopyFailed(const std::string& line, unsigned long error) override {
     log_.Write("error: Error copying " + line + ": " + platform::SystemErrorText(error));
   }
-  void Note(const std::string& text) override { log_.Write(text); }
-  bool AcceptLicence(const std::string&) override {
-    log_.Write(std::string("question: licence agreement answer: ") +
-               (options_.acceptLicence ? "Accept (/ACCEPTLICENSE)" : "Decline (no /ACCEPTLICENSE)"));
-    return options_.acceptLicence;
-  }
   void ShowReadme(const std::string&) override { log_.Write("README: wanted, not shown"); }
+  void Tell(const std::string& text) override { log_.Write("message: " + text); }
+  void ShowError(const std::string& text) override { log_.Write("error: " + text); }
+  bool FinishesAfterError() const override { return false; }
+  bool AskRestart(const std::string& question) override {
+    log_.Write("question: " + question + " answer: " + (options_.restart ? "Yes (/RESTART)" : "No"));
+    return options_.restart;
+  }
+  bool AskRun(const std::string& question) override {
+    log_.Write("question: " + question + " answer: " + (options_.run ? "Yes (/RUN)" : "No"));
+    return options_.run;
+  }
+  void Note(const std::string& text) override { log_.Write(text); }
 
  private:
   const Options& options_;
   platform::LogFile& log_;
 };
 
-int Finish(const Options& options, const install::InstallRequest& request, const install::InstallOutcome& outcome,
-           platform::LogFile& log) {
-  WriteLateValue(request.destination, outcome.lateValue);
-  if (!outcome.lateValue.empty()) log.Write("registry value: HKEY_LOCAL_MACHINE\\" + outcome.lateValue.at(0) + " \"" +
-                                            outcome.lateValue.at(1) + "\"");
-  int code = outcome.failedCopies ? kFilesFailed : outcome.valuesNotWritten ? kValuesNotWritten : kInstalled;
-  // As in the wizard: a restart wanted leaves the program to run unoffered.
-  if (outcome.restartWanted) {
-    if (options.restart) {
-      log.Write("question: Would you like to Reboot now? answer: Yes (/RESTART)");
-      platform::RequestRestart();
-    } else {
-      log.Write("question: Would you like to Reboot now? answer: No");
-      if (code == kInstalled) code = kRestartNeeded;
-    }
-  } else if (!outcome.runProgram.empty()) {
-    log.Write("question: Would you like to run " + request.script.at(2) + " now? answer: " +
-              (options.run ? "Yes (/RUN)" : "No"));
-    if (options.run) StartRunProgram(request.destination, outcome.runProgram);
+int ExitCodeOf(const install::InstallOutcome& outcome, platform::LogFile& log) {
+  using install::Ending;
+  switch (outcome.ending) {
+    case Ending::Running: return kRunning;
+    case Ending::ChoiceMissing:
+    case Ending::StoppedBefore:
+    case Ending::StoppedAfterPass:
+      return kStopped;
+    case Ending::StoppedInPass:
+      log.Write("stopped: nothing after this error was done");
+      return kStopped;
+    case Ending::Declined:
+    case Ending::NoSpace:
+      log.Write("stopped: nothing was installed");
+      return kNotAllowed;
+    case Ending::Installed: break;
   }
+  int code = outcome.failedCopies ? kFilesFailed : outcome.valuesNotWritten ? kValuesNotWritten : kInstalled;
+  if (code == kInstalled && outcome.restartDeclined) code = kRestartNeeded;
+  log.Write(code == kInstalled           ? "installed"
+            : code == kFilesFailed       ? "installed, some files not copied"
+            : code == kValuesNotWritten  ? "installed, some registry values not written"
+                                         : "installed, restart needed");
   return code;
 }
 
@@ -94,48 +95,19 @@ int RunUnattended(const Options& options) {
   platform::LogFile log(options.logFile);
   if (!options.logFile.empty() && !log.Opened()) return kUsageError;
   try {
-    install::InstallRequest request;
-    request.sourceFolder = SourceFolderOf(platform::ProgramPath());
-    request.programsFolder = ProgramsFolder();
-    request.script = ReadInstallScript(request.sourceFolder);
-    request.destination = platform::WithoutTrailingBackslash(
-        options.destination.value_or(InitialDestination(request.script)));
-    request.group = options.group.value_or(request.script.at(1));
-    request.readmeWanted = options.readme;
-    log.Write("install: " + request.script.at(2) + " into " + request.destination + ", Start Menu folder " +
-              request.group);
-    for (const std::string& backup : BackupSystemFiles()) log.Write("backup: " + backup);
-    const std::string running = RunningProduct(request.script);
-    if (!running.empty()) {
-      log.Write("error: " + RunningCopyText(running));
-      return kRunning;
-    }
-    // What the wizard would not go on without.
-    if (request.group.empty() || request.destination.empty()) {
-      log.Write(request.group.empty() ? "error: Please enter a Start Menu Folder"
-                                      : "error: Please enter a Destination Directory");
-      return kStopped;
-    }
-    ComScope com;
-    shell::TShellLink link;
-    link.SetUpdate(true);
+    const std::string sourceFolder = SourceFolderOf(platform::ProgramPath());
+    const std::string programsFolder = ProgramsFolder();
+    const script::Lines script = ReadInstallScript(sourceFolder);
+    install::InstallChoices choices;
+    choices.destination =
+        platform::WithoutTrailingBackslash(options.destination.value_or(InitialDestination(script)));
+    choices.group = options.group.value_or(script.at(1));
+    choices.readmeWanted = options.readme;
+    log.Write("install: " + script.at(2) + " into " + choices.destination + ", Start Menu folder " + choices.group);
+    const install::InstallPlan plan =
+        install::MakeInstallPlan(script, choices, MachineFactsFor(sourceFolder, programsFolder));
     Answers answers(options, log);
-    install::InstallOutcome outcome;
-    try {
-      install::RunInstallPass(request, answers, link, outcome);
-    } catch (const std::exception& error) {
-      log.Write(std::string("error: ") + error.what());
-      log.Write("stopped: nothing after this error was done");
-      return kStopped;
-    }
-    if (outcome.NothingInstalled()) {
-      log.Write("stopped: nothing was installed");
-      return kNotAllowed;
-    }
-    const int code = Finish(options, request, outcome, log);
-    log.Write(code == kInstalled ? "installed" : code == kFilesFailed ? "installed, some files not copied"
-                                                                      : "installed, restart needed");
-    return code;
+    return ExitCodeOf(install::CarryOut(plan, answers), log);
   } catch (const std::exception& error) {
     log.Write(std::string("error: ") + error.what());
     return kStopped;

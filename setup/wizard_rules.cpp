@@ -16,12 +16,6 @@ Point CentredOrigin(int screenWidth, int screenHeight, int panelWidth, int panel
   return {screenWidth / 2 - panelWidth / 2, screenHeight / 2 - panelHeight / 2};
 }
 
-const SystemFileBackup kSystemFileBackups[3] = {
-    {"C:\\CONFIG.SYS", "config.tup", false},
-    {"C:\\autoexec.bat", "autoexec.tup", false},
-    {"C:\\MSDOS.SYS", "msdos.tup", true},
-};
-
 Brand WizardBrand(const script::Lines& script) {
   std::string title = "OXLIP", subtitle = "Dir 95/98 Avadav Avazure", folder = "Quorvane";
   if (const auto at = script::FindMarker(script, script::marker::kBrand); at && *at + 3 < script.size()) {
@@ -61,14 +55,14 @@ PageStep StepPage(Page active, Direction direction) {
     std::optional<bool> backEnabled;
     const char* nextCaption;
   } rows[] = {
-      {Direction::Forward, Page::ts1, Page::ts3, true, nullptr},
-      {Direction::Forward, Page::ts3, Page::ts4, std::nullopt, nullptr},
-      {Direction::Forward, Page::ts4, Page::ts5, std::nullopt, nullptr},
-      {Direction::Forward, Page::ts5, Page::ts8, std::nullopt, "&Install"},
-      {Direction::Back, Page::ts8, Page::ts5, std::nullopt, "&Next"},
-      {Direction::Back, Page::ts5, Page::ts4, std::nullopt, nullptr},
-      {Direction::Back, Page::ts4, Page::ts3, std::nullopt, nullptr},
-      {Direction::Back, Page::ts3, Page::ts1, false, nullptr},
+      {Direction::Forward, Page::Welcome, Page::Destination, true, nullptr},
+      {Direction::Forward, Page::Destination, Page::StartMenu, std::nullopt, nullptr},
+      {Direction::Forward, Page::StartMenu, Page::Readme, std::nullopt, nullptr},
+      {Direction::Forward, Page::Readme, Page::Confirm, std::nullopt, "&Install"},
+      {Direction::Back, Page::Confirm, Page::Readme, std::nullopt, "&Next"},
+      {Direction::Back, Page::Readme, Page::StartMenu, std::nullopt, nullptr},
+      {Direction::Back, Page::StartMenu, Page::Destination, std::nullopt, nullptr},
+      {Direction::Back, Page::Destination, Page::Welcome, false, nullptr},
   };
   for (const Row& row : rows) {
     if (row.direction != direction || row.from != active) continue;

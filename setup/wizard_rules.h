@@ -41,7 +41,7 @@ struct Brand {
 // it, the fixed texts.
 Brand WizardBrand(const script::Lines& script);
 
-enum class Page { ts1, ts3, ts4, ts5, ts8 };
+enum class Page { Welcome, Destination, StartMenu, Readme, Confirm };
 enum class Direction { Forward, Back };
 
 // One step through the pages. Fields without a value stay as they are.
@@ -51,14 +51,5 @@ struct PageStep {
   std::optional<std::string> nextCaption;
 };
 PageStep StepPage(Page active, Direction direction);
-
-// The DOS start-up files of drive C that the install backs up into the
-// Windows folder, each only while no backup of that name exists there.
-struct SystemFileBackup {
-  const char* file;
-  const char* backup;  // name in the Windows folder
-  bool hidden;         // hidden, system and read-only: copied with the archive attribute alone
-};
-extern const SystemFileBackup kSystemFileBackups[3];
 
 }  // namespace setup

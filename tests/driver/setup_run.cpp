@@ -160,7 +160,7 @@ HWND SetupRun::Wizard() {
       GetClassNameA(w, cls, sizeof cls);
       if (std::string(cls) == "#32770") return true;
     }
-    return Text(Child(wizard, setup::ids::Label10)).rfind("Setup will install ", 0) == 0;
+    return Text(Child(wizard, setup::ids::installsText)).rfind("Setup will install ", 0) == 0;
   });
   return wizard_ = wizard;
 }
@@ -168,9 +168,9 @@ HWND SetupRun::Wizard() {
 void SetupRun::Install(const std::string& destination) {
   HWND wizard = Wizard();
   if (!wizard) throw std::runtime_error("no wizard");
-  SetText(Child(wizard, setup::ids::d), destination);
-  for (int page = 0; page < 4; ++page) Press(Child(wizard, setup::ids::Button2));
-  Click(Child(wizard, setup::ids::Button2));
+  SetText(Child(wizard, setup::ids::destination), destination);
+  for (int page = 0; page < 4; ++page) Press(Child(wizard, setup::ids::next));
+  Click(Child(wizard, setup::ids::next));
 }
 
 bool SetupRun::WaitForExit(DWORD milliseconds) {

@@ -138,7 +138,7 @@ TEST_F(Faults, FortyThousandCharacterDestinationFailsWithTheStepsOwnMessages) {
   run_.Start();
   HWND wizard = run_.Wizard();
   ASSERT_TRUE(wizard);
-  SendMessageA(Child(wizard, setup::ids::d), EM_LIMITTEXT, 0, 0);
+  SendMessageA(Child(wizard, setup::ids::destination), EM_LIMITTEXT, 0, 0);
   run_.Install(destination);
   EXPECT_EQ(NextText(), "Error copying A.TXT");
   // The record's error ("Cannot create file" and the 40,000-character path):

@@ -169,16 +169,16 @@ TEST_F(Finishing, OpenProductWindowStopsTheInstallOnTheLastPage) {
 
   HWND wizard = run.Wizard();
   EXPECT_FALSE(run.WaitForExit(500));
-  EXPECT_TRUE(Visible(Child(wizard, ids::Panel1)));
-  EXPECT_TRUE(Visible(Child(wizard, ids::ts8)));
-  EXPECT_EQ(Text(Child(wizard, ids::Button2)), "&Install");
+  EXPECT_TRUE(Visible(Child(wizard, ids::panel)));
+  EXPECT_TRUE(Visible(Child(wizard, ids::confirmPage)));
+  EXPECT_EQ(Text(Child(wizard, ids::next)), "&Install");
   EXPECT_FALSE(Exists(kDestination));
   // The backups come before the check.
   EXPECT_EQ(ReadFile("C:\\windows\\config.tup"), "FILES=40\r\n");
 
   // Once the product is closed, Install runs the whole sequence again.
   product.Close();
-  Click(Child(wizard, ids::Button2));
+  Click(Child(wizard, ids::next));
   ASSERT_TRUE(run.WaitForExit()) << OpenMessages(run.Pid());
   EXPECT_TRUE(Installed());
 }
@@ -191,7 +191,7 @@ TEST_F(Finishing, WindowMarkerOnTheLastLineEndsThePressBeforeTheInstall) {
   EXPECT_EQ(box.text, "List index out of bounds");
   ASSERT_TRUE(Answer(box, "OK"));
   EXPECT_FALSE(run.WaitForExit(500));
-  EXPECT_TRUE(Visible(Child(run.Wizard(), ids::Panel1)));
+  EXPECT_TRUE(Visible(Child(run.Wizard(), ids::panel)));
   EXPECT_FALSE(Exists(kDestination));
 }
 
@@ -349,8 +349,8 @@ TEST_P(FailingRegadd, FailsAfterTheInstallAndLeavesOnlyTheTitle) {
   EXPECT_EQ(OpenMessages(run.Pid()), "no message box open");
   HWND wizard = run.Wizard();
   EXPECT_TRUE(Visible(wizard));
-  EXPECT_FALSE(Visible(Child(wizard, ids::Panel1)));
-  EXPECT_TRUE(Visible(Child(wizard, ids::lMain)));
+  EXPECT_FALSE(Visible(Child(wizard, ids::panel)));
+  EXPECT_TRUE(Visible(Child(wizard, ids::title)));
   EXPECT_TRUE(Installed());
   EXPECT_EQ(AcmeKey::Value("Path"), std::nullopt);
   PostMessageA(wizard, WM_CLOSE, 0, 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "install/ids.h"
+#include "setup/progress_ids.h"
 #include "reader/ids.h"
 #include "registry_values.h"
 #include "setup/ids.h"
@@ -47,7 +47,7 @@ class Install : public ::testing::Test {
   int PositionAtPrompt(HWND copy, const std::string& line, const std::string& content) {
     const MessageBoxView box = NextBox();
     EXPECT_EQ(box.text, "Insert the disk with " + line);
-    const int position = ProgressPosition(Child(copy, install::ids::progress));
+    const int position = ProgressPosition(Child(copy, setup::progress_ids::progress));
     run_.AddFile(line, content);
     Answer(box);
     return position;
@@ -68,8 +68,8 @@ TEST_F(Install, MissingFilesArePromptedForWithProgressOfTheWholeList) {
   EXPECT_EQ(box.caption, "Confirm");
   EXPECT_EQ(box.text, "Insert the disk with A.TXT");
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
-  EXPECT_EQ(Text(Child(copy, install::ids::Label1)), "Copying file: A.TXT");
-  EXPECT_EQ(ProgressPosition(Child(copy, install::ids::progress)), 66);
+  EXPECT_EQ(Text(Child(copy, setup::progress_ids::status)), "Copying file: A.TXT");
+  EXPECT_EQ(ProgressPosition(Child(copy, setup::progress_ids::progress)), 66);
   run_.AddFile("A.TXT", "first");
   Answer(box);
   EXPECT_EQ(PositionAtPrompt(copy, "B.TXT", "second"), 100);
@@ -255,7 +255,7 @@ TEST_F(Install, ReadmeNotWantedIsNotShown) {
   run_.Start();
   HWND wizard = run_.Wizard();
   ASSERT_TRUE(wizard);
-  Press(Child(wizard, setup::ids::txtread));
+  Press(Child(wizard, setup::ids::readme));
   run_.Install(destination_);
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(Record(), Crlf({"Title", ":"}));
@@ -267,7 +267,7 @@ TEST_F(Install, ProgressEndsAtOneHundredAndTheWindowClosesItself) {
   ASSERT_TRUE(copy);
   const MessageBoxView exit = NextBox();
   Answer(exit);
-  EXPECT_TRUE(WaitUntil([&] { return ProgressPosition(Child(copy, install::ids::progress)) == 100 || !IsWindow(copy); }));
+  EXPECT_TRUE(WaitUntil([&] { return ProgressPosition(Child(copy, setup::progress_ids::progress)) == 100 || !IsWindow(copy); }));
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 

@@ -24,7 +24,7 @@ class Pages : public ::testing::Test {
   HWND Get(int id) const { return Child(wizard_, id); }
   void Press(int id) { driver::Press(Get(id)); }
   int VisiblePage() const {
-    for (int page : {ids::ts1, ids::ts3, ids::ts4, ids::ts5, ids::ts8})
+    for (int page : {ids::welcomePage, ids::destinationPage, ids::startMenuPage, ids::readmePage, ids::confirmPage})
       if (Visible(Get(page))) return page;
     return 0;
   }
@@ -34,52 +34,52 @@ class Pages : public ::testing::Test {
 };
 
 TEST_F(Pages, NextAndBackWalkThePagesInOrder) {
-  const int order[] = {ids::ts1, ids::ts3, ids::ts4, ids::ts5, ids::ts8};
+  const int order[] = {ids::welcomePage, ids::destinationPage, ids::startMenuPage, ids::readmePage, ids::confirmPage};
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(VisiblePage(), order[i]);
     // Back is disabled on the first page only.
-    EXPECT_EQ(Enabled(Get(ids::button3)), i > 0);
-    EXPECT_EQ(Text(Get(ids::Button2)), i == 4 ? "&Install" : "&Next");
-    if (i < 4) Press(ids::Button2);
+    EXPECT_EQ(Enabled(Get(ids::back)), i > 0);
+    EXPECT_EQ(Text(Get(ids::next)), i == 4 ? "&Install" : "&Next");
+    if (i < 4) Press(ids::next);
   }
-  Press(ids::button3);
-  EXPECT_EQ(VisiblePage(), ids::ts5);
-  EXPECT_EQ(Text(Get(ids::Button2)), "&Next");
-  for (int i = 3; i > 0; --i) Press(ids::button3);
-  EXPECT_EQ(VisiblePage(), ids::ts1);
-  EXPECT_FALSE(Enabled(Get(ids::button3)));
-  Press(ids::button3);  // nothing before the first page
-  EXPECT_EQ(VisiblePage(), ids::ts1);
+  Press(ids::back);
+  EXPECT_EQ(VisiblePage(), ids::readmePage);
+  EXPECT_EQ(Text(Get(ids::next)), "&Next");
+  for (int i = 3; i > 0; --i) Press(ids::back);
+  EXPECT_EQ(VisiblePage(), ids::welcomePage);
+  EXPECT_FALSE(Enabled(Get(ids::back)));
+  Press(ids::back);  // nothing before the first page
+  EXPECT_EQ(VisiblePage(), ids::welcomePage);
 }
 
 TEST_F(Pages, EveryPageShowsItsTexts) {
-  EXPECT_EQ(Text(Get(ids::Label9)), "Welcome to the universal install utility");
-  EXPECT_EQ(Text(Get(ids::Label11)),
+  EXPECT_EQ(Text(Get(ids::welcomeHeading)), "Welcome to the universal install utility");
+  EXPECT_EQ(Text(Get(ids::welcomeText)),
             "Please answer the questions on the following pages to allow the Setup Utility to properly "
             "install your program.");
-  EXPECT_EQ(Text(Get(ids::Label3)),
+  EXPECT_EQ(Text(Get(ids::destinationText)),
             "On this page, you will select the destination directory for the install.  The default is "
             "usually in the Program Files folder under the subdirectory Quorvane.  You may change this "
             "directory name to any directory name allowed by the system.");
-  EXPECT_EQ(Text(Get(ids::Label13)), "Destination Directory");
-  EXPECT_EQ(Text(Get(ids::Label14)),
+  EXPECT_EQ(Text(Get(ids::destinationCaption)), "Destination Directory");
+  EXPECT_EQ(Text(Get(ids::startMenuText)),
             "Select the default Start Menu Folder listed below or change it to any other Start Menu "
             "folder listed in the drop down box.");
-  EXPECT_EQ(Text(Get(ids::Label2)), "Start Menu Folder");
-  EXPECT_EQ(Text(Get(ids::Label15)),
+  EXPECT_EQ(Text(Get(ids::startMenuCaption)), "Start Menu Folder");
+  EXPECT_EQ(Text(Get(ids::readmeText)),
             "After installation, you may choose to view any updated information included in the "
             "README.TXT file.  It is recommended that you browse this file as some of it's information "
             "may not be included in the help documentation.");
-  EXPECT_EQ(Text(Get(ids::txtread)), "View Readme File.");
-  EXPECT_TRUE(Checked(Get(ids::txtread)));
-  EXPECT_EQ(Text(Get(ids::Label8)), "Press Install to continue, or Back to make changes to the installation");
-  EXPECT_EQ(Text(Get(ids::Label17)), "Destination");
-  EXPECT_EQ(Text(Get(ids::Label18)), "Start Menu folder:");
-  EXPECT_EQ(Text(Get(ids::Label19)), "View Readme:");
-  EXPECT_EQ(Text(Get(ids::lMain)), "OXLIP");
-  EXPECT_EQ(Text(Get(ids::Label1)), "Dir 95/98 Avadav Avazure");
-  EXPECT_EQ(Text(Get(ids::Label6)), "Version:");
+  EXPECT_EQ(Text(Get(ids::readme)), "View Readme File.");
+  EXPECT_TRUE(Checked(Get(ids::readme)));
+  EXPECT_EQ(Text(Get(ids::confirmText)), "Press Install to continue, or Back to make changes to the installation");
+  EXPECT_EQ(Text(Get(ids::destinationSummaryCaption)), "Destination");
+  EXPECT_EQ(Text(Get(ids::startMenuSummaryCaption)), "Start Menu folder:");
+  EXPECT_EQ(Text(Get(ids::readmeSummaryCaption)), "View Readme:");
+  EXPECT_EQ(Text(Get(ids::title)), "OXLIP");
+  EXPECT_EQ(Text(Get(ids::subtitle)), "Dir 95/98 Avadav Avazure");
+  EXPECT_EQ(Text(Get(ids::versionCaption)), "Version:");
 }
 
 // The author's ":brand" in place of the fixed texts above.
@@ -90,30 +90,30 @@ TEST(Brand, ReplacesTheFixedTitlesAndFolderWord) {
   run.Start();
   const HWND wizard = run.Wizard();
   ASSERT_TRUE(wizard);
-  EXPECT_EQ(Text(Child(wizard, ids::lMain)), "PEBBLE");
-  EXPECT_EQ(Text(Child(wizard, ids::Label1)), "Small tools");
-  EXPECT_NE(Text(Child(wizard, ids::Label3)).find("under the subdirectory Pebble Clock.  You may"), std::string::npos)
-      << Text(Child(wizard, ids::Label3));
+  EXPECT_EQ(Text(Child(wizard, ids::title)), "PEBBLE");
+  EXPECT_EQ(Text(Child(wizard, ids::subtitle)), "Small tools");
+  EXPECT_NE(Text(Child(wizard, ids::destinationText)).find("under the subdirectory Pebble Clock.  You may"), std::string::npos)
+      << Text(Child(wizard, ids::destinationText));
 }
 
 TEST_F(Pages, SummaryFollowsTheAnswers) {
-  SetText(Get(ids::d), "D:\\Apps\\Marrowgate");
-  SetText(Get(ids::smenu), "Tools\\Marrowgate");
-  Click(Get(ids::txtread));  // cleared
-  for (int i = 0; i < 4; ++i) Press(ids::Button2);
-  EXPECT_EQ(Text(Get(ids::lDest)), "D:\\Apps\\Marrowgate");
-  EXPECT_EQ(Text(Get(ids::lStart)), "Tools\\Marrowgate");
-  EXPECT_EQ(Text(Get(ids::lReadMe)), "No");
-  Press(ids::button3);
-  Click(Get(ids::txtread));  // ticked again
-  Press(ids::Button2);
-  EXPECT_EQ(Text(Get(ids::lReadMe)), "Yes");
+  SetText(Get(ids::destination), "D:\\Apps\\Marrowgate");
+  SetText(Get(ids::startMenu), "Tools\\Marrowgate");
+  Click(Get(ids::readme));  // cleared
+  for (int i = 0; i < 4; ++i) Press(ids::next);
+  EXPECT_EQ(Text(Get(ids::destinationSummary)), "D:\\Apps\\Marrowgate");
+  EXPECT_EQ(Text(Get(ids::startMenuSummary)), "Tools\\Marrowgate");
+  EXPECT_EQ(Text(Get(ids::readmeSummary)), "No");
+  Press(ids::back);
+  Click(Get(ids::readme));  // ticked again
+  Press(ids::next);
+  EXPECT_EQ(Text(Get(ids::readmeSummary)), "Yes");
 }
 
 TEST_F(Pages, EmptyStartMenuIsRefusedAndTheWizardStays) {
-  SetText(Get(ids::smenu), "");
-  for (int i = 0; i < 4; ++i) Press(ids::Button2);
-  Click(Get(ids::Button2));
+  SetText(Get(ids::startMenu), "");
+  for (int i = 0; i < 4; ++i) Press(ids::next);
+  Click(Get(ids::next));
   const MessageBoxView box = WaitForMessageBox(run_.Pid());
   EXPECT_EQ(box.caption, "Warning");
   EXPECT_EQ(box.text, "Please enter a Start Menu Folder");
@@ -121,49 +121,49 @@ TEST_F(Pages, EmptyStartMenuIsRefusedAndTheWizardStays) {
   EXPECT_TRUE(box.hasIcon);
   PressButton(box.handle, "OK");
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box.handle); }));
-  EXPECT_EQ(VisiblePage(), ids::ts8);
-  EXPECT_TRUE(Visible(Get(ids::Panel1)));
-  EXPECT_EQ(Text(Get(ids::Button2)), "&Install");
+  EXPECT_EQ(VisiblePage(), ids::confirmPage);
+  EXPECT_TRUE(Visible(Get(ids::panel)));
+  EXPECT_EQ(Text(Get(ids::next)), "&Install");
   EXPECT_FALSE(run_.WaitForExit(200));
 }
 
 TEST_F(Pages, EmptyDestinationIsRefusedAndTheWizardStays) {
-  SetText(Get(ids::d), "\\");
-  for (int i = 0; i < 4; ++i) Press(ids::Button2);
-  Click(Get(ids::Button2));
+  SetText(Get(ids::destination), "\\");
+  for (int i = 0; i < 4; ++i) Press(ids::next);
+  Click(Get(ids::next));
   const MessageBoxView box = WaitForMessageBox(run_.Pid());
   EXPECT_EQ(box.caption, "Warning");
   EXPECT_EQ(box.text, "Please enter a Destination Directory");
   PressButton(box.handle, "OK");
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box.handle); }));
-  EXPECT_TRUE(Visible(Get(ids::Panel1)));
+  EXPECT_TRUE(Visible(Get(ids::panel)));
   EXPECT_FALSE(run_.WaitForExit(200));
 }
 
 TEST_F(Pages, ExitOnAMiddlePageEndsWithoutChangingTheDisk) {
   const std::string destination = "C:\\Exit Test\\Marrowgate";
-  SetText(Get(ids::d), destination);
-  Press(ids::Button2);
-  Press(ids::Button2);
-  ASSERT_EQ(VisiblePage(), ids::ts4);
-  Click(Get(ids::Button1));
+  SetText(Get(ids::destination), destination);
+  Press(ids::next);
+  Press(ids::next);
+  ASSERT_EQ(VisiblePage(), ids::startMenuPage);
+  Click(Get(ids::exit));
   EXPECT_TRUE(run_.WaitForExit());
   EXPECT_FALSE(Exists("C:\\Exit Test"));
   EXPECT_FALSE(Exists("C:\\windows\\config.tup"));
 }
 
 TEST_F(Pages, InstallTakesTheDestinationWithoutTrailingBackslash) {
-  SetText(Get(ids::d), "C:\\Tools\\");
-  for (int i = 0; i < 4; ++i) Press(ids::Button2);
-  Click(Get(ids::Button2));
+  SetText(Get(ids::destination), "C:\\Tools\\");
+  for (int i = 0; i < 4; ++i) Press(ids::next);
+  Click(Get(ids::next));
   std::string destinationWhileInstalling;
   WaitUntil([&] {
     if (!FindTopLevel(run_.Pid(), "TfCopy", "Installing")) return false;
-    destinationWhileInstalling = Text(Get(ids::d));
+    destinationWhileInstalling = Text(Get(ids::destination));
     return true;
   });
   EXPECT_EQ(destinationWhileInstalling, "C:\\Tools");
-  EXPECT_FALSE(Visible(Get(ids::Panel1)));
+  EXPECT_FALSE(Visible(Get(ids::panel)));
   EXPECT_TRUE(run_.WaitForExit());
 }
 
@@ -172,25 +172,25 @@ TEST_F(Pages, InstallTakesTheDestinationWithoutTrailingBackslash) {
 namespace {
 
 TEST_F(Pages, FolderButtonPicksAFolderIntoTheBox) {
-  SetText(Get(ids::d), "C:\\windows");
-  Press(ids::Button2);
-  Click(Get(ids::dBrowse));
+  SetText(Get(ids::destination), "C:\\windows");
+  Press(ids::next);
+  Click(Get(ids::destinationBrowse));
   const MessageBoxView picker = WaitForMessageBox(run_.Pid());
   ASSERT_TRUE(picker.handle);
-  SetText(Get(ids::d), "typed meanwhile");
+  SetText(Get(ids::destination), "typed meanwhile");
   PressButton(picker.handle, "OK");
-  EXPECT_TRUE(WaitUntil([&] { return Text(Get(ids::d)) == "C:\\windows"; })) << Text(Get(ids::d));
+  EXPECT_TRUE(WaitUntil([&] { return Text(Get(ids::destination)) == "C:\\windows"; })) << Text(Get(ids::destination));
 }
 
 TEST_F(Pages, CancelledFolderPickerLeavesTheBox) {
-  SetText(Get(ids::d), "C:\\windows");
-  Press(ids::Button2);
-  Click(Get(ids::dBrowse));
+  SetText(Get(ids::destination), "C:\\windows");
+  Press(ids::next);
+  Click(Get(ids::destinationBrowse));
   const MessageBoxView picker = WaitForMessageBox(run_.Pid());
   ASSERT_TRUE(picker.handle);
   PressButton(picker.handle, "Cancel");
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picker.handle); }));
-  EXPECT_EQ(Text(Get(ids::d)), "C:\\windows");
+  EXPECT_EQ(Text(Get(ids::destination)), "C:\\windows");
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ struct Shown {
 };
 
 Shown Read(HWND wizard) {
-  return {Text(Child(wizard, ids::Label4)), Text(Child(wizard, ids::Label7)), Text(Child(wizard, ids::Label10)),
-          Text(Child(wizard, ids::d)), Text(Child(wizard, ids::smenu))};
+  return {Text(Child(wizard, ids::product)), Text(Child(wizard, ids::version)), Text(Child(wizard, ids::installsText)),
+          Text(Child(wizard, ids::destination)), Text(Child(wizard, ids::startMenu))};
 }
 
 TEST(Startup, ClearScriptFillsTheWizard) {
@@ -40,15 +40,15 @@ TEST(Startup, ClearScriptFillsTheWizard) {
   EXPECT_EQ(shown.startMenu, "Marrowgate Tools");
   EXPECT_EQ(Text(wizard), "Setup Utility");
   EXPECT_TRUE(IsZoomed(wizard));
-  EXPECT_FALSE(Enabled(Child(wizard, ids::button3)));
-  EXPECT_TRUE(Enabled(Child(wizard, ids::Button2)));
-  EXPECT_EQ(Text(Child(wizard, ids::Button2)), "&Next");
-  EXPECT_TRUE(Visible(Child(wizard, ids::ts1)));
-  EXPECT_FALSE(Visible(Child(wizard, ids::ts3)));
-  EXPECT_FALSE(Visible(Child(wizard, ids::Label4)));
+  EXPECT_FALSE(Enabled(Child(wizard, ids::back)));
+  EXPECT_TRUE(Enabled(Child(wizard, ids::next)));
+  EXPECT_EQ(Text(Child(wizard, ids::next)), "&Next");
+  EXPECT_TRUE(Visible(Child(wizard, ids::welcomePage)));
+  EXPECT_FALSE(Visible(Child(wizard, ids::destinationPage)));
+  EXPECT_FALSE(Visible(Child(wizard, ids::product)));
   // The panel is centred on the screen, in the wizard's client area.
   RECT panel;
-  GetWindowRect(Child(wizard, ids::Panel1), &panel);
+  GetWindowRect(Child(wizard, ids::panel), &panel);
   POINT origin{panel.left, panel.top};
   ScreenToClient(wizard, &origin);
   EXPECT_EQ(origin.x, GetSystemMetrics(SM_CXSCREEN) / 2 - 329 / 2);
@@ -77,8 +77,8 @@ TEST(Startup, WithoutVersionLineShowsUnknown) {
   run.Start();
   HWND wizard = run.Wizard();
   ASSERT_TRUE(wizard);
-  EXPECT_EQ(Text(Child(wizard, ids::Label7)), "unknown");
-  EXPECT_EQ(Text(Child(wizard, ids::d)), "C:\\Program FilesTools");
+  EXPECT_EQ(Text(Child(wizard, ids::version)), "unknown");
+  EXPECT_EQ(Text(Child(wizard, ids::destination)), "C:\\Program FilesTools");
 }
 
 TEST(Startup, StartMenuChoicesComeFromTheProgramsFolder) {
@@ -96,8 +96,8 @@ TEST(Startup, StartMenuChoicesComeFromTheProgramsFolder) {
   run.Start();
   HWND wizard = run.Wizard();
   ASSERT_TRUE(wizard);
-  EXPECT_EQ(ComboItems(Child(wizard, ids::smenu)), (std::vector<std::string>{"accessories", "StartUp"}));
-  EXPECT_EQ(Text(Child(wizard, ids::smenu)), "Not There Yet");
+  EXPECT_EQ(ComboItems(Child(wizard, ids::startMenu)), (std::vector<std::string>{"accessories", "StartUp"}));
+  EXPECT_EQ(Text(Child(wizard, ids::startMenu)), "Not There Yet");
 }
 
 TEST(Startup, MissingScriptShowsTheErrorAndKeepsDesignTexts) {
@@ -117,7 +117,7 @@ TEST(Startup, MissingScriptShowsTheErrorAndKeepsDesignTexts) {
   PressButton(box.handle, "OK");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.handle); }));
   // The wizard stays as it stood and still answers.
-  Click(Child(wizard, ids::Button1));
+  Click(Child(wizard, ids::exit));
   EXPECT_TRUE(run.WaitForExit());
 }
 
@@ -128,7 +128,7 @@ TEST(Startup, ShortScriptStopsAtTheMissingLine) {
   ASSERT_TRUE(run.Wizard());
   const MessageBoxView box = WaitForMessageBox(run.Pid());
   EXPECT_EQ(box.text, "List index out of bounds");
-  EXPECT_EQ(Text(Child(run.Wizard(), ids::d)), "");
+  EXPECT_EQ(Text(Child(run.Wizard(), ids::destination)), "");
 }
 
 TEST(Startup, VersionWordOnTheLastLineLeavesTheVersionFoundBefore) {
@@ -138,7 +138,7 @@ TEST(Startup, VersionWordOnTheLastLineLeavesTheVersionFoundBefore) {
   ASSERT_TRUE(run.Wizard());
   const MessageBoxView box = WaitForMessageBox(run.Pid());
   EXPECT_EQ(box.text, "List index out of bounds");
-  EXPECT_EQ(Text(Child(run.Wizard(), ids::Label7)), "2.0");
+  EXPECT_EQ(Text(Child(run.Wizard(), ids::version)), "2.0");
 }
 
 TEST(Startup, ProgramsFolderThatDoesNotExistStopsBeforeTheChoices) {
@@ -150,8 +150,8 @@ TEST(Startup, ProgramsFolderThatDoesNotExistStopsBeforeTheChoices) {
   ASSERT_TRUE(wizard);
   const MessageBoxView box = WaitForMessageBox(run.Pid());
   EXPECT_EQ(box.text, "Cannot open folder C:\\no\\such\\folder");
-  EXPECT_EQ(Text(Child(wizard, ids::d)), "C:\\Program Files\\App");
-  EXPECT_EQ(Text(Child(wizard, ids::smenu)), "");
+  EXPECT_EQ(Text(Child(wizard, ids::destination)), "C:\\Program Files\\App");
+  EXPECT_EQ(Text(Child(wizard, ids::startMenu)), "");
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // The Start Menu step against real files and Wine's shell link object.
-#include "install/shortcut_names.h"
-#include "install/shortcuts.h"
-
 #include <gtest/gtest.h>
-#include <objbase.h>
 
+#include "engine_run.h"
+#include "platform/com_scope.h"
 #include "raw_link.h"
+#include "shell/SheLink.h"
 #include "setup_run.h"
 #include "test_folder.h"
 
@@ -20,17 +19,18 @@ using Names = std::vector<std::string>;
 class ShortcutsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     driver::WriteFile(destination_ + "\\bin\\tool.exe", "MZ");
     driver::WriteFile(destination_ + "\\notes.exe", "MZ");
   }
-  void TearDown() override { CoUninitialize(); }
 
-  void Make(const script::Lines& exe) {
-    install::CreateGroupFolder(programs_, "Tools\\Sub");
-    const std::size_t first = record_.size();
-    install::AddShortcutRecordLines(group_, exe, record_);
-    install::MakeShortcuts(group_, destination_, exe, link_, record_, first);
+  // An install of nothing but the ":exe" pairs; the record it saved.
+  script::Lines Make(const script::Lines& exe) {
+    script::Lines script{"\\App", "Tools\\Sub", "Product", ":files", "-install", ":", ":exe"};
+    for (const std::string& line : exe) script.add(line);
+    script.add(":");
+    const driver::EngineRun run = driver::RunEngine(script, destination_, destination_, programs_);
+    EXPECT_EQ(run.outcome.ending, install::Ending::Installed) << run.outcome.error;
+    return script::SplitLines(driver::ReadFile(destination_ + "\\unin.ini"));
   }
 
   // The shortcut file's target, working folder and hot key as the shell reads them.
@@ -44,52 +44,49 @@ class ShortcutsTest : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+  const platform::ComScope com_;  // for the test's own reads of the shortcut files
   TestFolder root_{"C:\\sc"};
   const std::string programs_ = root_ / "Start Menu\\Programs";
   const std::string group_ = programs_ + "\\Tools\\Sub";
   const std::string destination_ = root_ / "Program Files\\App";
   const std::string tool_ = destination_ + "\\bin\\tool.exe";
   const std::string notes_ = destination_ + "\\notes.exe";
-  shell::TShellLink link_;
-  script::Lines record_{"Product", "C:\\App\\a.exe"};
 };
 
 TEST_F(ShortcutsTest, GroupFolderAndOneShortcutPerPair) {
-  Make({"Tool", "bin\\tool.exe", "*05Notes1614", "notes.exe", "orphan line"});
+  const script::Lines record = Make({"Tool", "bin\\tool.exe", "*05Notes1614", "notes.exe", "orphan line"});
   EXPECT_EQ(TestFolder::Names(group_), (Names{"Notes.lnk", "Tool.lnk"}));
   EXPECT_TRUE(Points("Tool.lnk", tool_, destination_ + "\\bin\\", 0));
   EXPECT_TRUE(Points("Notes.lnk", notes_, destination_ + "\\", 1614));
-  EXPECT_EQ(record_, (script::Lines{"Product", "C:\\App\\a.exe", group_ + "\\Tool.lnk", group_ + "\\Notes.lnk",
-                                    "+" + group_ + "\\"}));
-  EXPECT_EQ(link_.Path(), group_ + "\\Notes.lnk");
-  EXPECT_TRUE(link_.Update());
+  EXPECT_EQ(record, (script::Lines{"Product", group_ + "\\Tool.lnk", group_ + "\\Notes.lnk", "+" + group_ + "\\",
+                                   ":" + destination_ + "\\"}));
 }
 
 TEST_F(ShortcutsTest, HotKeyNotANumberLeavesNoShortcutAndGoesOn) {
-  install::CreateGroupFolder(programs_, "Tools\\Sub");
+  driver::WriteFile(group_ + "\\placeholder", "");
   ASSERT_TRUE(WriteRawLink(group_ + "\\Notes.lnk", {notes_, "", "", "", ""}));  // left by an earlier installation
-  Make({"*05Notes16x4", "notes.exe", "Tool", "bin\\tool.exe"});
+  DeleteFileA((group_ + "\\placeholder").c_str());
+  const script::Lines record = Make({"*05Notes16x4", "notes.exe", "Tool", "bin\\tool.exe"});
   EXPECT_EQ(TestFolder::Names(group_), Names{"Tool.lnk"});
   EXPECT_TRUE(Points("Tool.lnk", tool_, destination_ + "\\bin\\", 0));
-  EXPECT_EQ(record_.at(2), group_ + "\\Notes.lnk");
+  EXPECT_EQ(record.at(1), group_ + "\\Notes.lnk");
 }
 
 TEST_F(ShortcutsTest, SameCaptionTwiceKeepsTheSecondProgram) {
-  Make({"Notes", "bin\\tool.exe", "Notes", "notes.exe"});
+  const script::Lines record = Make({"Notes", "bin\\tool.exe", "Notes", "notes.exe"});
   EXPECT_EQ(TestFolder::Names(group_), Names{"Notes.lnk"});
   EXPECT_TRUE(Points("Notes.lnk", notes_, destination_ + "\\", 0));
-  EXPECT_EQ(record_.at(2), group_ + "\\Notes.lnk");
-  EXPECT_EQ(record_.at(3), group_ + "\\Notes.lnk");
+  EXPECT_EQ(record.at(1), group_ + "\\Notes.lnk");
+  EXPECT_EQ(record.at(2), group_ + "\\Notes.lnk");
 }
 
 TEST_F(ShortcutsTest, ShortExeSectionRecordsOnlyTheFolder) {
   for (const script::Lines& exe : {script::Lines{}, script::Lines{"Tool"}}) {
     SCOPED_TRACE(exe.size());
-    record_ = {"Product"};
-    Make(exe);
+    const script::Lines record = Make(exe);
     EXPECT_TRUE(TestFolder::Names(programs_ + "\\Tools") == Names{"Sub"});
     EXPECT_TRUE(TestFolder::Names(group_).empty());
-    EXPECT_EQ(record_, (script::Lines{"Product", "+" + group_ + "\\"}));
+    EXPECT_EQ(record.at(1), "+" + group_ + "\\");
   }
 }
 
@@ -98,11 +95,11 @@ TEST_F(ShortcutsTest, ShortExeSectionRecordsOnlyTheFolder) {
 // and never rewrites the shortcut read before it.
 TEST_F(ShortcutsTest, UnwritablePairsLeaveTheEarlierShortcutAlone) {
   const std::string longCaption(shell::TShellLink::kMaxText - group_.size() - 4, 'x');
-  Make({"Tool", "bin\\tool.exe", "Bad|Name", "notes.exe", longCaption, "notes.exe", "*x5Notes", "notes.exe"});
+  const script::Lines record =
+      Make({"Tool", "bin\\tool.exe", "Bad|Name", "notes.exe", longCaption, "notes.exe", "*x5Notes", "notes.exe"});
   EXPECT_EQ(TestFolder::Names(group_), Names{"Tool.lnk"});
   EXPECT_TRUE(Points("Tool.lnk", tool_, destination_ + "\\bin\\", 0));
-  EXPECT_EQ(link_.Path(), group_ + "\\Tool.lnk");
-  EXPECT_EQ(record_.size(), 2u + 4 + 1);
+  EXPECT_EQ(record.size(), 1u + 4 + 1 + 1);
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
-#include "install/path_file.h"
+#include "engine_run.h"
 #include "install/system_ini.h"
-#include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
 
@@ -34,7 +33,7 @@ TEST(SystemIni, RemovesTheDriverLinesAndRewritesTheFile) {
   const std::string ini = windows / "system.ini";
   WriteFile(ini, "[386Enh]\r\ndevice=qzmnd.386\r\ndevice=qzmndvxd.386\r\nQZMND=kept\r\n[boot]\r\n");
   SetLastWrite(ini, kOldTime);
-  RemoveDriverLines(windows.path());
+  RemoveDriverLines(windows / "system.ini");
   EXPECT_EQ(ReadFile(ini), "[386Enh]\r\nQZMND=kept\r\n[boot]\r\n");
   const FILETIME after = LastWrite(ini);
   EXPECT_NE(CompareFileTime(&after, &kOldTime), 0);
@@ -46,7 +45,7 @@ TEST(SystemIni, WithoutAMatchTheFileIsNotTouched) {
   const std::string text = "[boot]\r\nshell=Explorer.exe\r\nQzmnd=1\r\n";
   WriteFile(ini, text);
   SetLastWrite(ini, kOldTime);
-  RemoveDriverLines(windows.path());
+  RemoveDriverLines(windows / "system.ini");
   EXPECT_EQ(ReadFile(ini), text);
   const FILETIME after = LastWrite(ini);
   EXPECT_EQ(CompareFileTime(&after, &kOldTime), 0);
@@ -54,9 +53,18 @@ TEST(SystemIni, WithoutAMatchTheFileIsNotTouched) {
 
 TEST(SystemIni, AMissingFileOrFolderIsPassedOver) {
   TempFolder windows("sysini-missing");
-  EXPECT_NO_THROW(RemoveDriverLines(windows.path()));
-  EXPECT_NO_THROW(RemoveDriverLines(windows / "no such folder"));
+  EXPECT_NO_THROW(RemoveDriverLines(windows / "system.ini"));
+  EXPECT_NO_THROW(RemoveDriverLines(windows / "no such folder\\system.ini"));
   EXPECT_EQ(GetFileAttributesA((windows / "system.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// An install of nothing but the ":ini" lines with `windows` as the Windows
+// folder; the error that stopped it, if any.
+std::string WritePathFile(const script::Lines& iniwin, const std::string& windows, const std::string& destination) {
+  script::Lines script{"\\Test", "Test", "Test", ":ini"};
+  for (const std::string& line : iniwin) script.add(line);
+  script.add(":");
+  return driver::RunEngine(script, destination, destination, destination + "\\Programs", windows).outcome.error;
 }
 
 struct PathFileFolders {
@@ -72,31 +80,26 @@ struct PathFileFolders {
 TEST(PathFile, FourLinesForAWindowsAndAProgramEntry) {
   PathFileFolders f;
   WriteFile(f.windows / "mg.ini", "old text that is replaced");
-  script::Lines un{"unin.ini lines"};
-  WritePathFile({"mg.ini", ">", "~\\Program Binaries\\Marrowgate Main.exe"}, f.windows.path(),
-                f.destination, un);
+  EXPECT_EQ(WritePathFile({"mg.ini", ">", "~\\Program Binaries\\Marrowgate Main.exe"}, f.windows.path(),
+                          f.destination), "");
   const std::string shortProgram = ShortPath(f.destination + "\\Program Binaries\\Marrowgate Main.exe");
   ASSERT_NE(shortProgram, "");
   ASSERT_EQ(shortProgram.find(' '), std::string::npos) << shortProgram;
   const script::Lines expected{":run", f.destination, f.windows.path(), shortProgram};
   EXPECT_EQ(ReadFile(f.windows / "mg.ini"), script::JoinLines(expected));
-  EXPECT_EQ(un, expected);
 }
 
 TEST(PathFile, OnlyTheFileNameLineWritesNothing) {
   PathFileFolders f;
-  script::Lines un{"unin.ini lines"};
-  WritePathFile({"mg.ini"}, f.windows.path(), f.destination, un);
+  WritePathFile({"mg.ini"}, f.windows.path(), f.destination);
   EXPECT_EQ(GetFileAttributesA((f.windows / "mg.ini").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(un, (script::Lines{":run", f.destination}));
 }
 
 // The system has no short name for a path that does not exist: the path is
 // written as it stands rather than an empty line.
 TEST(PathFile, APathWithoutShortFormIsWrittenWhole) {
   PathFileFolders f;
-  script::Lines un;
-  WritePathFile({"mg.ini", "~\\Not Installed.exe"}, f.windows.path(), f.destination, un);
+  WritePathFile({"mg.ini", "~\\Not Installed.exe"}, f.windows.path(), f.destination);
   EXPECT_EQ(ReadFile(f.windows / "mg.ini"),
             script::JoinLines({":run", f.destination, f.destination + "\\Not Installed.exe"}));
 }
@@ -116,21 +119,14 @@ TEST(PathFile, ALongShortPathComesOutWhole) {
   const std::string shortProgram = ShortPath(program);
   ASSERT_GT(shortProgram.size(), 255u);
   ASSERT_NE(shortProgram, program);
-  script::Lines un;
-  WritePathFile({"mg.ini", "~" + program.substr(destination.size())}, windows.path(), destination, un);
+  WritePathFile({"mg.ini", "~" + program.substr(destination.size())}, windows.path(), destination);
   EXPECT_EQ(ReadFile(windows / "mg.ini"), script::JoinLines({":run", destination, shortProgram}));
 }
 
 TEST(PathFile, AFileThatCannotBeCreatedRaisesTheLibraryError) {
   PathFileFolders f;
   const std::string missing = f.windows / "missing";
-  script::Lines un;
-  try {
-    WritePathFile({"mg.ini", ">"}, missing, f.destination, un);
-    ADD_FAILURE() << "no error raised";
-  } catch (const platform::AppError& e) {
-    EXPECT_STREQ(e.what(), ("Cannot create file " + missing + "\\mg.ini").c_str());
-  }
+  EXPECT_EQ(WritePathFile({"mg.ini", ">"}, missing, f.destination), "Cannot create file " + missing + "\\mg.ini");
 }
 
 // The three lines would replace a system file whole, or one outside the
@@ -140,13 +136,7 @@ TEST(PathFile, ANameThatIsNoPlainFileOfItsOwnIsRefused) {
   WriteFile(f.windows / "win.ini", "[windows]\r\n");
   for (const std::string name : {"..\\autoexec.bat", "win.ini"}) {
     SCOPED_TRACE(name);
-    script::Lines un;
-    try {
-      WritePathFile({name, ">"}, f.windows.path(), f.destination, un);
-      ADD_FAILURE() << "no error raised";
-    } catch (const platform::AppError& e) {
-      EXPECT_STREQ(e.what(), ("Cannot create file " + name).c_str());
-    }
+    EXPECT_EQ(WritePathFile({name, ">"}, f.windows.path(), f.destination), "Cannot create file " + name);
   }
   EXPECT_EQ(ReadFile(f.windows / "win.ini"), "[windows]\r\n");
   EXPECT_EQ(driver::FileNames(f.windows.path()), std::vector<std::string>{"win.ini"});

@@ -1,13 +1,12 @@
-// Runs the registry phase of a small install script in the prefix and leaves
-// its results there, for the host to read back with `wine reg query`
-// (reg-query-test). Prints the error and returns 1 when the phase fails.
+// Installs a small script with registry sections in the prefix and leaves its
+// results there, for the host to read back with `wine reg query`
+// (reg-query-test). Prints the error and returns 1 when the install stops.
 #include <cstdio>
 #include <exception>
 
-#include "install/registry_phase.h"
+#include "engine_run.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
-#include "script/sections.h"
 
 int main() {
   try {
@@ -17,7 +16,7 @@ int main() {
     platform::ForceDirectories(source);
     platform::WriteTextFile(source + "\\config.cfg",
                             script::JoinLines({"Marrowgate", "Colour,deep blue", ",default text"}));
-    const script::Sections sections = script::ReadSections({
+    const driver::EngineRun run = driver::RunEngine({
         "\\Marrowgate", "Marrowgate", "Marrowgate 2",
         ":exe", "Marrowgate", "mg.exe", ":",
         ":unin", "twremove.exe", ":",
@@ -28,11 +27,12 @@ int main() {
         ":",
         ":reg1", "HKEY_CURRENT_USER", "Software\\SettingsProbe", "Program", "p", ":",
         ":runstart", "Marrowgate Probe",
-    });
-    install::RunRegistryPhase(sections, {source, destination, platform::WindowsFolder()});
-    return 0;
+    }, source, destination, "C:\\probe-programs");
+    if (run.outcome.ending == install::Ending::Installed) return 0;
+    std::fprintf(stderr, "install stopped: %s\n", run.outcome.error.c_str());
+    return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "registry phase failed: %s\n", e.what());
+    std::fprintf(stderr, "install failed: %s\n", e.what());
     return 1;
   }
 }

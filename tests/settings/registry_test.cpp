@@ -7,14 +7,15 @@
 #include <string>
 
 #include "fixtures.h"
+#include "engine_run.h"
 #include "install/registry_ops.h"
-#include "install/registry_phase.h"
 
 namespace install {
 namespace {
 
 using namespace settings_test;
 
+const char kDestination[] = "C:\\settest\\MG";
 const char kUserKey[] = "Software\\SettingsTest";
 const char kMachineKey[] = "Software\\SettingsTest";
 const char kProduct[] = "SOFTWARE\\Tarnwick\\marrowgate";
@@ -32,10 +33,10 @@ class RegistryPhase : public ::testing::Test {
   void SetUp() override { Clean(); }
   void TearDown() override { Clean(); }
 
-  // Runs the phase with a source folder of the test's own (no config.cfg
-  // unless the test puts one there).
-  void Run(const std::string& destination) {
-    RunRegistryPhase(sections, {source.path(), destination, WindowsDirectory()});
+  // An install of `sections` from a source folder of the test's own (no
+  // config.cfg unless the test puts one there); the error that stopped it, if any.
+  std::string Run(const std::string& destination) {
+    return driver::RunEngine(driver::ScriptOf(sections), source.path(), destination, source / "Programs").outcome.error;
   }
 
   script::Sections sections;
@@ -147,7 +148,7 @@ TEST_F(RegistryPhase, AMissingScriptLineStopsAtTheEntryThatNeedsIt) {
     AddEntry(list, "HKEY_CURRENT_USER", kUserKey, "before", "written");
     AddEntry(list, "HKEY_CURRENT_USER", kUserKey, "failing", c.data);
     AddEntry(list, "HKEY_CURRENT_USER", kUserKey, "after", "x");
-    EXPECT_THROW(Run("D:\\MG"), script::ListIndexError);
+    EXPECT_EQ(Run(kDestination), "List index out of bounds");
     EXPECT_EQ(RegValue(HKEY_CURRENT_USER, kUserKey, "before"), "written");
     EXPECT_EQ(RegValue(HKEY_CURRENT_USER, kUserKey, "failing"), std::nullopt);
     EXPECT_EQ(RegValue(HKEY_CURRENT_USER, kUserKey, "after"), std::nullopt);
@@ -158,7 +159,7 @@ TEST_F(RegistryPhase, AMissingScriptLineStopsAtTheEntryThatNeedsIt) {
 TEST_F(RegistryPhase, AnIncompleteLastEntryFailsAfterTheWholeOnes) {
   AddEntry(sections.reg, "HKEY_CURRENT_USER", kUserKey, "whole", "written");
   for (const char* line : {"HKEY_CURRENT_USER", kUserKey, "cut"}) sections.reg.add(line);
-  EXPECT_THROW(Run("D:\\MG"), script::ListIndexError);
+  EXPECT_EQ(Run(kDestination), "List index out of bounds");
   EXPECT_EQ(RegValue(HKEY_CURRENT_USER, kUserKey, "whole"), "written");
   EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, kUserKey), 1u);
 }
@@ -166,7 +167,7 @@ TEST_F(RegistryPhase, AnIncompleteLastEntryFailsAfterTheWholeOnes) {
 TEST_F(RegistryPhase, ConfigSettingsAreSplitAtTheFirstComma) {
   WriteFile(source / "config.cfg",
             script::JoinLines({"Marrowgate", "Path,C:\\a,b", "Empty,", ",default text", "Whole line"}));
-  Run("D:\\MG");
+  Run(kDestination);
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kProduct, "Path"), "C:\\a,b");
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kProduct, "Empty"), "");
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kProduct, ""), "default text");
@@ -187,11 +188,11 @@ TEST_F(RegistryPhase, AConfigFileThatIsNotOursIsIgnored) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFile(source / "config.cfg", c.text);
-    Run("D:\\MG");
+    Run(kDestination);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProduct));
   }
   DeleteFileA((source / "config.cfg").c_str());
-  Run("D:\\MG");
+  Run(kDestination);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kProduct));
 }
 
@@ -203,7 +204,7 @@ TEST_F(RegistryPhase, DeleteListRemovesWholeSubtreesAndNeverTheRoot) {
   SetRegValue(HKEY_CLASSES_ROOT, "SettingsTest.Keep", "", "kept");
   // "\\" would open the root itself.
   sections.delreg = {"", "\\", "\\\\", "SettingsTest.Del", "\\SettingsTest.Del2", "SettingsTest.Missing"};
-  Run("D:\\MG");
+  Run(kDestination);
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Del"));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Del2"));
   EXPECT_EQ(RegValue(HKEY_CLASSES_ROOT, "SettingsTest.Keep", ""), "kept");
@@ -242,7 +243,7 @@ TEST_F(RegistryPhase, StepsRunInOrder) {
   AddEntry(sections.reg1, "HKEY_LOCAL_MACHINE", kProduct, "Colour", "from reg1");
   WriteFile(source / "config.cfg", script::JoinLines({"Marrowgate", "Colour,from config"}));
   sections.delreg = {"SettingsTest.Order"};
-  Run("D:\\MG");
+  Run(kDestination);
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kProduct, "Edition"), "from reg1");
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kProduct, "Colour"), "from config");
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SettingsTest.Order"));
@@ -258,10 +259,10 @@ TEST_F(RegistryPhase, StartupEntriesQuoteAProgramPathWithBlanksOnly) {
   const std::string quoted = "\"C:\\Program Files\\Marrowgate\\mg.exe\"";
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), quoted);
   EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), quoted);
-  Run("D:\\MG");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "D:\\MG\\mg.exe");
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "D:\\MG\\mg.exe");
-  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, Sub(kUserKey, "Open"), ""), "D:\\MG\\mg.exe %1");
+  Run(kDestination);
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRunServices, kServiceName), "C:\\settest\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "C:\\settest\\MG\\mg.exe");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, Sub(kUserKey, "Open"), ""), "C:\\settest\\MG\\mg.exe %1");
 }
 
 TEST_F(RegistryPhase, AnEmptyNameAsksForNoEntry) {
@@ -278,9 +279,9 @@ TEST_F(RegistryPhase, RunningTwiceLeavesOneValueWithTheSecondCommand) {
   sections.runStart = kStartName;
   const std::size_t before = ValueCount(HKEY_LOCAL_MACHINE, kRun);
   Run("C:\\Program Files\\Marrowgate");
-  Run("D:\\Tools\\Marrowgate 2");
+  Run("C:\\Tools\\Marrowgate 2");
   EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, kRun), before + 1);
-  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "\"D:\\Tools\\Marrowgate 2\\mg.exe\"");
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, kRun, kStartName), "\"C:\\Tools\\Marrowgate 2\\mg.exe\"");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(Defaults, StartMenuChoicesSkipTheFirstTwoEntries) {
 }
 
 TEST(PageStep, ForwardAndBackThroughAllPages) {
-  const Page order[] = {Page::ts1, Page::ts3, Page::ts4, Page::ts5, Page::ts8};
+  const Page order[] = {Page::Welcome, Page::Destination, Page::StartMenu, Page::Readme, Page::Confirm};
   for (int i = 0; i + 1 < 5; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(StepPage(order[i], Direction::Forward).page, order[i + 1]);
@@ -47,21 +47,21 @@ TEST(PageStep, ForwardAndBackThroughAllPages) {
 }
 
 TEST(PageStep, EndsDoNotMove) {
-  const PageStep last = StepPage(Page::ts8, Direction::Forward);
-  EXPECT_EQ(last.page, Page::ts8);
+  const PageStep last = StepPage(Page::Confirm, Direction::Forward);
+  EXPECT_EQ(last.page, Page::Confirm);
   EXPECT_FALSE(last.backEnabled);
   EXPECT_FALSE(last.nextCaption);
-  const PageStep first = StepPage(Page::ts1, Direction::Back);
-  EXPECT_EQ(first.page, Page::ts1);
+  const PageStep first = StepPage(Page::Welcome, Direction::Back);
+  EXPECT_EQ(first.page, Page::Welcome);
   EXPECT_FALSE(first.backEnabled);
 }
 
 TEST(PageStep, BackButtonAndCaptionChangeOnlyAtTheEnds) {
-  EXPECT_EQ(StepPage(Page::ts1, Direction::Forward).backEnabled, true);
-  EXPECT_EQ(StepPage(Page::ts3, Direction::Back).backEnabled, false);
-  EXPECT_EQ(StepPage(Page::ts5, Direction::Forward).nextCaption, "&Install");
-  EXPECT_EQ(StepPage(Page::ts8, Direction::Back).nextCaption, "&Next");
-  for (Page middle : {Page::ts3, Page::ts4}) {
+  EXPECT_EQ(StepPage(Page::Welcome, Direction::Forward).backEnabled, true);
+  EXPECT_EQ(StepPage(Page::Destination, Direction::Back).backEnabled, false);
+  EXPECT_EQ(StepPage(Page::Readme, Direction::Forward).nextCaption, "&Install");
+  EXPECT_EQ(StepPage(Page::Confirm, Direction::Back).nextCaption, "&Next");
+  for (Page middle : {Page::Destination, Page::StartMenu}) {
     EXPECT_FALSE(StepPage(middle, Direction::Forward).backEnabled);
     EXPECT_FALSE(StepPage(middle, Direction::Forward).nextCaption);
   }

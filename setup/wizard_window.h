@@ -1,0 +1,87 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "install/front_end.h"
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/glyph_button.h"
+#include "reader/uReadMe.h"
+#include "script/lines.h"
+#include "setup/progress_window.h"
+#include "setup/wizard_rules.h"
+
+namespace setup {
+
+// The wizard: the program's main window. It reads the script at its first
+// activation and asks for the destination, the Start Menu folder and the
+// README; Install hands the engine a plan of the install and answers its
+// questions, showing the pass in the progress window.
+class WizardWindow : public platform::Form, private install::FrontEnd {
+ public:
+  WizardWindow();
+
+ protected:
+  void FormActivate() override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void StepPage(Direction direction);
+  void NextClick();
+  void Install();
+  platform::Panel& PageOf(Page page);
+  Page ActivePage();
+
+  // The engine's questions.
+  void Refuse(install::Refusal why, const std::string& text) override;
+  void ShowPass(const std::function<install::Ending()>& pass) override;
+  void SetStatus(const std::string& text) override { Progress().SetStatus(text); }
+  void SetProgress(int position) override { Progress().SetProgress(position); }
+  void Repaint() override { Progress().Repaint(); }
+  bool AcceptLicence(const std::string& text) override { return Reader().AskAcceptance(text); }
+  bool Ask(const std::string& text) override;
+  bool InsertDisk(const std::string& line) override;
+  void CopyFailed(const std::string& line, unsigned long error) override;
+  void ShowReadme(const std::string& text) override { Reader().ShowText(text); }
+  void Tell(const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  bool FinishesAfterError() const override { return true; }
+  bool AskRestart(const std::string& question) override { return Ask(question); }
+  bool AskRun(const std::string& question) override { return Ask(question); }
+  void Note(const std::string&) override {}
+
+  // Made when first needed, after this window, which stays the main one.
+  ProgressWindow& Progress();
+  reader::TfReadMe& Reader();
+
+  std::string sourceFolder_;
+  std::string programsFolder_;  // "" when unknown
+  script::Lines script_;
+  bool startedUp_ = false;
+  std::optional<ProgressWindow> progress_;
+  std::optional<reader::TfReadMe> reader_;
+
+  platform::Label titleLabel_, subtitleLabel_, versionCaption_, versionLabel_, productLabel_;
+  platform::StatusBar statusBar_;
+  platform::Panel panel_;
+  platform::PageControl pages_;
+  platform::GlyphButton backButton_, nextButton_, exitButton_;
+  platform::Panel &welcomePage_, &destinationPage_, &startMenuPage_, &readmePage_, &confirmPage_;
+  platform::Bevel welcomeBevel_;
+  platform::Label welcomeHeading_, welcomeText_, installsText_;
+  platform::Bevel destinationBevel_;
+  platform::Label destinationText_, destinationCaption_;
+  platform::FolderEdit destinationEdit_;
+  platform::Bevel startMenuBevel_;
+  platform::Label startMenuText_, startMenuCaption_;
+  platform::ComboBox startMenuBox_;
+  platform::Bevel readmeBevel_;
+  platform::Label readmeText_;
+  platform::CheckBox readmeBox_;
+  platform::Bevel confirmBevel_;
+  platform::Label confirmText_, destinationSummaryCaption_, destinationSummary_, startMenuSummaryCaption_,
+      startMenuSummary_, readmeSummaryCaption_, readmeSummary_;
+};
+
+}  // namespace setup
