@@ -177,4 +177,13 @@ bool Answer(const MessageBoxView& box, const std::string& caption) {
   return WaitUntil([&] { return !IsWindow(box.handle); });
 }
 
+ProductWindow::ProductWindow(const std::string& title)
+    : window_(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr)) {}
+
+void ProductWindow::Close() {
+  if (window_) DestroyWindow(window_);
+  window_ = nullptr;
+}
+
 }  // namespace driver

@@ -64,4 +64,19 @@ void PressButton(HWND dialog, const std::string& caption);
 // Presses the button and waits until the box has closed; false when it stays.
 bool Answer(const MessageBoxView& box, const std::string& caption);
 
+// A top-level window of this process with the given caption, as the running
+// product's main window would be.
+class ProductWindow {
+ public:
+  explicit ProductWindow(const std::string& title);
+  ~ProductWindow() { Close(); }
+  ProductWindow(const ProductWindow&) = delete;
+  ProductWindow& operator=(const ProductWindow&) = delete;
+  bool Open() const { return window_ != nullptr; }
+  void Close();
+
+ private:
+  HWND window_;
+};
+
 }  // namespace driver

@@ -126,26 +126,6 @@ TEST_F(Backups, WithoutAutoexecTheOtherTwoAreStillTaken) {
 
 // --- Running-copy check ---
 
-// A top-level window of this process with the given caption, as the running
-// product's main window would be.
-class ProductWindow {
- public:
-  explicit ProductWindow(const std::string& title)
-      : window_(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr)) {}
-  ~ProductWindow() { Close(); }
-  ProductWindow(const ProductWindow&) = delete;
-  ProductWindow& operator=(const ProductWindow&) = delete;
-  bool Open() const { return window_ != nullptr; }
-  void Close() {
-    if (window_) DestroyWindow(window_);
-    window_ = nullptr;
-  }
-
- private:
-  HWND window_;
-};
-
 TEST_F(Finishing, WindowTitleOfNoOpenWindowInstallsNormally) {
   ProductWindow other("Another Program");
   ASSERT_TRUE(other.Open());

@@ -124,19 +124,6 @@ std::string Script(std::initializer_list<std::string> sections, const char* miss
   return script::JoinLines(lines);
 }
 
-// A top-level window with the product's title, as its running copy would show.
-struct ProductWindow {
-  explicit ProductWindow(const char* title)
-      : window(CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr)) {}
-  ~ProductWindow() {
-    if (window) DestroyWindow(window);
-  }
-  ProductWindow(const ProductWindow&) = delete;
-  ProductWindow& operator=(const ProductWindow&) = delete;
-  HWND window;
-};
-
 struct ExitCase {
   const char* name;
   std::string script;
@@ -150,7 +137,7 @@ TEST(SilentExitCodes, EachCodeFromTheScriptOrSituationThatCausesIt) {
   constexpr char kRestartLog[] = "C:\\restart.log";
   SetEnvironmentVariableA("SETUP_RESTART_LOG", kRestartLog);
   const ProductWindow product("Acme Tools Main");
-  ASSERT_TRUE(product.window);
+  ASSERT_TRUE(product.Open());
   const std::string longDest = "C:\\Program Files\\A folder with blanks in its name\\and a second level of it";
   const ExitCase cases[] = {
       {"installed", Script({}), "/GROUP=\"Acme Group\" /D=" + longDest + "\\", 0, true, "installed\r\n"},
