@@ -34,8 +34,17 @@ class PlanText {
   }
   std::string text;
   std::string stop;
+  std::vector<std::string> journal;
 
  private:
+  void Journal(char kind, std::initializer_list<std::string> fields) {
+    std::string line(1, kind);
+    for (const std::string& field : fields) line += "\t" + field;
+    journal.push_back(line);
+  }
+  void JournalValue(const std::string& root, const std::string& key, const std::string& name) {
+    if (install::RootKeyIndex(root)) Journal('V', {root, !key.empty() && key[0] == '\\' ? key.substr(1) : key, name});
+  }
   void Head(const std::string& line) {
     text += line + "\n";
     heading_.clear();
@@ -58,7 +67,10 @@ class PlanText {
   void Tell(const install::step::RunningCheck& c) { Head("Refused while a window titled " + Quoted(c.windowTitle) + " is open"); }
   void Tell(const install::step::MissingChoice& c) { Head("Refused: " + c.text); }
   void Tell(const install::step::DestinationFolder& f) { Head("Destination folder " + f.path + ", made with its parents"); }
-  void Tell(const install::step::Licence& l) { Head("license.ini shown for acceptance, then written to " + l.copy); }
+  void Tell(const install::step::Licence& l) {
+    Head("license.ini shown for acceptance, then written to " + l.copy);
+    Journal('F', {l.copy});
+  }
   void Tell(const install::step::SpaceCheck&) { Head("Free space checked for the files below"); }
   void Tell(const install::step::DriverLines& d) { Head("Lines holding \"qzmnd\" removed from " + d.systemIni); }
   void Tell(const install::step::ListedFile& copy) {
@@ -76,22 +88,32 @@ class PlanText {
     }
     if (!file.recorded) notes += " (not recorded)";
     Item("Files copied:", file.line + " -> " + file.target + notes);
+    if (!copy.journaled) return;
+    Journal('F', {file.target});
+    if (copy.shared) Journal('N', {file.target});
   }
-  void Tell(const install::step::GroupFolder& g) { Head("Start Menu folder " + g.path + ", made with its parents"); }
+  void Tell(const install::step::GroupFolder& g) {
+    Head("Start Menu folder " + g.path + ", made with its parents");
+    Journal('G', {g.path});
+  }
   void Tell(const install::step::ProfileWrite& w) {
     const install::ProfileEntry& e = w.entry;
     Item("Profile entries:", e.file + " [" + e.section + "] " + e.key + "=" + e.value);
+    Journal('P', {e.file, e.section, e.key});
   }
   void Tell(const install::step::Status&) {}
   void Tell(const install::step::Shortcut& s) {
     std::string line = s.pair.base + ".lnk -> " + s.pair.target + ", in " + install::WorkingFolder(s.pair.target);
-    if (!s.pair.hotKeyText.empty()) {
-      const auto word = install::HotKeyWord(s.pair.hotKeyText);
+    const auto word = install::HotKeyWord(s.pair.hotKeyText);
+    if (!s.pair.hotKeyText.empty())
       line += word ? ", hot key " + std::to_string(*word) : ", none: hot key is not a number";
-    }
     Item("Shortcuts:", line);
+    if (s.pair.hotKeyText.empty() || word) Journal('L', {s.pair.base + ".lnk"});
   }
-  void Tell(const install::step::ExtraFile& e) { Head("Extra file " + e.source.substr(e.source.rfind('\\') + 1) + " -> " + e.target); }
+  void Tell(const install::step::ExtraFile& e) {
+    Head("Extra file " + e.source.substr(e.source.rfind('\\') + 1) + " -> " + e.target);
+    Journal('F', {e.target});
+  }
   void Tell(const install::step::SaveRecord& r) { Head("Uninstall record " + r.path + " (below)"); }
   void Tell(const install::step::PathFile& p) {
     script::Lines lines;
@@ -101,12 +123,14 @@ class PlanText {
                  : path;
     });
     Head("Path file " + p.path + ":");
+    Journal('F', {p.path});
     for (const std::string& line : lines) text += "  " + line + "\n";
   }
   void Tell(const install::step::RegistryValue& v) {
     Item("Registry values:", install::RootKeyIndex(v.root)
                                  ? install::InFolder(v.root, v.key) + " " + ValueName(v.name) + " = " + Quoted(Short(v.data))
                                  : "skipped, unknown root key " + Quoted(v.root));
+    JournalValue(v.root, v.key, v.name);
   }
   // config.cfg's settings, imported only when it is the product's own.
   void Tell(const install::step::ImportSettings&) {
@@ -117,11 +141,13 @@ class PlanText {
       const install::Setting setting = install::SplitSetting(lines.at(i));
       Item("Settings from config.cfg:",
            MachineKey(install::kProductKey) + " " + ValueName(setting.name) + " = " + Quoted(setting.text));
+      JournalValue("HKEY_LOCAL_MACHINE", install::kProductKey, setting.name);
     }
   }
   void Tell(const install::step::DeleteClassesKey& k) { Head("Key deleted: HKEY_CLASSES_ROOT\\" + k.path); }
   void Tell(const install::step::StartupEntry& e) {
     Head("Start-up entry " + MachineKey(e.key) + " " + Quoted(e.name) + " = " + Quoted(e.command));
+    JournalValue("HKEY_LOCAL_MACHINE", e.key, e.name);
   }
   void Tell(const install::step::Readme&) {
     if (dist_.Contains("readme.txt")) Head("readme.txt shown when the user asked for it");
@@ -172,7 +198,7 @@ Plan MakePlan(std::string_view text, Machine m, const FileSet& dist, std::string
   out.Steps(engine.before);
   if (out.stop.empty()) out.Steps(engine.pass);
   if (out.stop.empty()) out.Steps(engine.after);
-  return {out.text, engine.record, out.stop};
+  return {out.text, engine.record, out.stop, out.journal};
 }
 
 }  // namespace kit

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kit/file_set.h"
 #include "script/lines.h"
@@ -20,6 +21,10 @@ struct Plan {
   std::string steps;     // one line per step, for people
   script::Lines record;  // unin.ini, line by line
   std::string stop;      // the error that ends the install pass early, if any
+  // What the install's journal will name, line by line: the kind letter and
+  // the fields that name the thing, tab-separated; not the folders made, nor
+  // what a thing held before.
+  std::vector<std::string> journal;
 };
 
 // `text`: setup.ini as the file holds it; `settings`: config.cfg, empty
