@@ -9,6 +9,7 @@
 #include "install/file_list.h"
 #include "install/file_rules.h"
 #include "install/paths.h"
+#include "install/plan/entries.h"
 #include "install/registry_rules.h"
 #include "install/shortcut_names.h"
 #include "kit/disk_set.h"
@@ -38,13 +39,6 @@ std::string Trim(const std::string& text) {
 const std::string kWindows = "\001windows";
 const std::string kDestination = "\001destination";
 
-constexpr std::string_view kListMarkers[] = {marker::kFiles,  marker::kKeep, marker::kSystemIni, marker::kIni,
-                                             marker::kReg,    marker::kReg1, marker::kRegAdd,    marker::kRegRemove,
-                                             marker::kDelReg, marker::kUnin, marker::kExe};
-// Value markers and the number of lines they read.
-constexpr std::pair<std::string_view, std::size_t> kValueMarkers[] = {
-    {marker::kRun, 1},      {marker::kExtra, 2},    {marker::kExit, 1},
-    {marker::kRunServices, 1}, {marker::kRunStart, 1}, {marker::kBrand, 3}};
 
 // A list section as read, with the script index of every entry.
 struct List {
@@ -64,14 +58,14 @@ class Checker {
   std::vector<Diagnostic> Run() {
     LineEnds();
     Header();
-    for (std::string_view m : kListMarkers) ReadList(m);
+    for (std::string_view m : marker::kLists) ReadList(m);
     ValueMarkers();
     NearMarkers();
     Files();
     Extra();
     if (dist_.IsDiskSet()) DiskOrder();
     Keep();
-    Groups(marker::kSystemIni, "file, section, key, value");
+    CutShort(marker::kSystemIni, install::ReadProfileEntries(Get(marker::kSystemIni).items), "file, section, key, value");
     Registry(marker::kReg, install::CodeSet::Reg);
     Registry(marker::kReg1, install::CodeSet::Reg1);
     RegAdd();
@@ -152,7 +146,9 @@ class Checker {
   const List& Get(std::string_view m) const { return lists_.at(m); }
 
   void ValueMarkers() {
-    for (const auto& [m, n] : kValueMarkers) {
+    for (const auto& [m, n] : marker::kValues) {
+      // The last ":window" counts: the header's check tells of it.
+      if (m == marker::kWindow) continue;
       const auto at = script::FindMarker(script_, m);
       if (at && *at + n > Last())
         Error(*at, Quoted(m) + (n == 1   ? " needs one line after it"
@@ -166,9 +162,9 @@ class Checker {
   // line outside every section that begins with ":" was meant for one.
   void NearMarkers() {
     std::map<std::string, std::string> known;
-    for (std::string_view m : kListMarkers) known.emplace(std::string(m), std::string(m));
-    for (const auto& [m, n] : kValueMarkers) known.emplace(std::string(m), std::string(m));
-    for (std::string_view m : {marker::kWindow, marker::kReboot, marker::kSectionEnd})
+    for (std::string_view m : marker::kLists) known.emplace(std::string(m), std::string(m));
+    for (const auto& [m, n] : marker::kValues) known.emplace(std::string(m), std::string(m));
+    for (std::string_view m : {marker::kReboot, marker::kSectionEnd})
       known.emplace(std::string(m), std::string(m));
     known.emplace("version", "Version");
     const std::vector<bool> inside = InsideSections();
@@ -200,7 +196,7 @@ class Checker {
     mark(0, 3);
     for (const auto& [m, list] : lists_)
       if (list.marker) mark(*list.marker + 1, list.end.value_or(script_.size()));
-    for (const auto& [m, n] : kValueMarkers)
+    for (const auto& [m, n] : marker::kValues)
       if (const auto at = script::FindMarker(script_, m)) mark(*at + 1, *at + 1 + n);
     for (std::size_t i = 0; i < script_.size(); ++i)
       if (script_.at(i) == "Version" || script_.at(i) == "version" || script_.at(i) == marker::kWindow)
@@ -338,14 +334,12 @@ class Checker {
   }
 
   // Sections read by fours: an incomplete last group stops the install.
-  bool Groups(std::string_view m, const char* fields) {
+  template <typename Entry>
+  void CutShort(std::string_view m, const install::Entries<Entry>& read, const char* fields) {
+    if (!read.cutShortAt) return;
     const List& list = Get(m);
-    const std::size_t rest = list.items.size() % 4;
-    if (rest == 0) return true;
-    const std::size_t first = list.items.size() - rest;
-    Error(list.at[first], Quoted(m) + " entry " + std::to_string(first / 4 + 1) + " has " + LineCount(rest) +
-                              "; an entry is " + fields);
-    return false;
+    Error(list.at[*read.cutShortAt], Quoted(m) + " entry " + std::to_string(*read.cutShortAt / 4 + 1) + " has " +
+                                         LineCount(list.items.size() - *read.cutShortAt) + "; an entry is " + fields);
   }
 
   install::CodeInputs Codes() const {
@@ -353,29 +347,29 @@ class Checker {
   }
 
   void Registry(std::string_view m, install::CodeSet set) {
-    Groups(m, "root, key, value name, data");
     const List& list = Get(m);
+    const install::Entries<install::RegEntry> read = install::ReadRegistryEntries(list.items);
+    CutShort(m, read, "root, key, value name, data");
     const install::CodeInputs codes = Codes();
-    for (std::size_t i = 0; i + 4 <= list.items.size(); i += 4) {
-      const std::string entry = Quoted(m) + " entry " + std::to_string(i / 4 + 1);
-      const std::string& root = list.items.at(i);
-      if (!install::RootKeyIndex(root))
-        Error(list.at[i], entry + ": unknown root key " + Quoted(root) +
-                              "; the names are HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
-                              "HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA, in capitals");
-      const std::string& data = list.items.at(i + 3);
-      const std::size_t line = list.at[i + 3];
+    for (std::size_t k = 0; k < read.entries.size(); ++k) {
+      const install::RegEntry& e = read.entries[k];
+      const std::string entry = Quoted(m) + " entry " + std::to_string(k + 1);
+      if (!install::RootKeyIndex(e.root))
+        Error(list.at[4 * k], entry + ": unknown root key " + Quoted(e.root) +
+                                  "; the names are HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
+                                  "HKEY_PERFORMANCE_DATA, HKEY_CURRENT_CONFIG, HKEY_DYN_DATA, in capitals");
+      const std::size_t line = list.at[4 * k + 3];
       try {
-        install::ExpandDataCode(data, set, codes);
+        install::ExpandDataCode(e.data, set, codes);
       } catch (const script::ListIndexError&) {
-        Error(line, entry + ": data code " + Quoted(data) +
-                        (data == "u" ? " needs the removal program, the first line of \":unin\", which is empty"
-                                     : " needs the first program, the second line of \":exe\", which has " +
-                                           LineCount(Get(marker::kExe).items.size())));
+        Error(line, entry + ": data code " + Quoted(e.data) +
+                        (e.data == "u" ? " needs the removal program, the first line of \":unin\", which is empty"
+                                       : " needs the first program, the second line of \":exe\", which has " +
+                                             LineCount(Get(marker::kExe).items.size())));
       }
-      const std::string trimmed = Trim(data);
-      if (trimmed != data && IsCode(trimmed, set, codes))
-        Warning(line, entry + ": data line " + Quoted(data) + " has blanks around the data code " + Quoted(trimmed) +
+      const std::string trimmed = Trim(e.data);
+      if (trimmed != e.data && IsCode(trimmed, set, codes))
+        Warning(line, entry + ": data line " + Quoted(e.data) + " has blanks around the data code " + Quoted(trimmed) +
                           "; it is stored as plain text");
     }
   }
@@ -409,24 +403,23 @@ class Checker {
 
   void Exe() {
     const List& list = Get(marker::kExe);
-    if (list.items.size() % 2)
-      Error(list.at.back(), "\":exe\" ends with the caption line " + Quoted(list.items.at(list.items.size() - 1)) +
+    const install::Entries<install::ShortcutEntry> read = install::ReadShortcutEntries(list.items);
+    if (read.cutShortAt)
+      Error(list.at.back(), "\":exe\" ends with the caption line " + Quoted(list.items.at(*read.cutShortAt)) +
                                 " without its program line; a shortcut is a caption line and a program line");
-    for (std::size_t k = 0; k < install::PairCount(list.items); ++k) {
-      const std::string& caption = list.items.at(2 * k);
+    for (std::size_t k = 0; k < read.entries.size(); ++k) {
+      const install::ShortcutEntry& e = read.entries[k];
       const std::size_t line = list.at[2 * k];
-      const auto read = install::ReadCaption(caption);
-      if (!read && !caption.empty())
-        Error(line, "caption line " + Quoted(caption) +
+      if (!e.caption && !e.captionLine.empty())
+        Error(line, "caption line " + Quoted(e.captionLine) +
                         ": the two characters after \"*\" must be the caption's length in decimal digits");
-      else if (!read)
+      else if (!e.caption)
         Warning(line, "empty caption line; no shortcut is made for it");
-      else if (!read->hotKeyText.empty() && !install::HotKeyWord(read->hotKeyText))
-        Warning(line, "caption line " + Quoted(caption) + ": hot key " + Quoted(read->hotKeyText) +
+      else if (!e.caption->hotKeyText.empty() && !install::HotKeyWord(e.caption->hotKeyText))
+        Warning(line, "caption line " + Quoted(e.captionLine) + ": hot key " + Quoted(e.caption->hotKeyText) +
                           " is not a decimal number; no shortcut is made for it");
-      const std::string& program = list.items.at(2 * k + 1);
-      if (!Installed(kDestination, program))
-        Warning(list.at[2 * k + 1], "\":exe\" program " + Quoted(program) +
+      if (!Installed(kDestination, e.programLine))
+        Warning(list.at[2 * k + 1], "\":exe\" program " + Quoted(e.programLine) +
                                         " is not installed into the destination folder by any file line");
     }
   }
@@ -501,7 +494,7 @@ class Checker {
     std::size_t end = 2;
     for (const auto& [m, list] : lists_)
       if (list.marker) end = std::max(end, list.end.value_or(Last()));
-    for (const auto& [m, n] : kValueMarkers)
+    for (const auto& [m, n] : marker::kValues)
       if (const auto at = script::FindMarker(script_, m)) end = std::max(end, *at + n);
     if (const auto at = script::FindMarker(script_, marker::kReboot)) end = std::max(end, *at);
     for (std::size_t i = 0; i < script_.size(); ++i) {

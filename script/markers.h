@@ -2,6 +2,7 @@
 // exactly: case-sensitive, no trimming.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace script::marker {
@@ -35,5 +36,16 @@ inline constexpr std::string_view kReboot = ":reboot";
 
 // Ends a list section.
 inline constexpr std::string_view kSectionEnd = ":";
+
+// Every list section.
+inline constexpr std::string_view kLists[] = {kFiles, kKeep, kSystemIni, kIni,  kReg, kReg1,
+                                              kRegAdd, kRegRemove, kDelReg, kUnin, kExe};
+// Every value section, with the number of lines it reads.
+struct ValueMarker {
+  std::string_view text;
+  std::size_t lines;
+};
+inline constexpr ValueMarker kValues[] = {{kRun, 1},      {kExtra, 2},    {kExit, 1}, {kRunServices, 1},
+                                          {kRunStart, 1}, {kWindow, 1},   {kBrand, 3}};
 
 }  // namespace script::marker

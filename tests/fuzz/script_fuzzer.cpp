@@ -33,13 +33,6 @@ void Require(bool holds) {
   if (!holds) std::abort();
 }
 
-constexpr std::string_view kListMarkers[] = {
-    marker::kFiles,  marker::kKeep, marker::kSystemIni, marker::kIni,
-    marker::kReg,    marker::kReg1, marker::kRegAdd,    marker::kRegRemove,
-    marker::kDelReg, marker::kUnin, marker::kExe};
-constexpr std::string_view kOneLineMarkers[] = {
-    marker::kRun, marker::kExit, marker::kRunServices, marker::kRunStart,
-    marker::kWindow};
 
 }  // namespace
 
@@ -58,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   TryRead([&] { FindVersion(script); });
   TryRead([&] { FindWindowTitle(script); });
   TryRead([&] { ReadSections(script); });
-  for (std::string_view marker : kListMarkers) {
+  for (std::string_view marker : marker::kLists) {
     Lines target;
     TryRead([&] {
       ReadListSection(script, marker, target);
@@ -66,12 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
               target.at(0).empty());
     });
   }
-  for (std::string_view marker : kOneLineMarkers) {
-    TryRead([&] { Require(ReadValueSection(script, marker, 1).size() == 1); });
-  }
-  TryRead([&] {
-    Require(ReadValueSection(script, marker::kExtra, 2).size() == 2);
-  });
+  for (const marker::ValueMarker& value : marker::kValues)
+    TryRead([&] { Require(ReadValueSection(script, value.text, value.lines).size() == value.lines); });
   ReadFlagSection(script, marker::kReboot);
 
   // The author's tool reads the same bytes without failing on any of them;
