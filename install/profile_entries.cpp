@@ -13,6 +13,7 @@ void WriteProfileEntries(const script::Lines& systemini, Journal& journal) {
     journal.Profile(file, section, key);
     journal.Note("profile entry: " + file + " [" + section + "] " + key);
     platform::WriteIniString(file, section, key, value);
+    journal.ProfileSet(file, section, key);
   }
 }
 

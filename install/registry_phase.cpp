@@ -22,6 +22,7 @@ void WriteEntries(const script::Lines& list, CodeSet set, const CodeInputs& code
     journal.Value(entry.root, entry.path, entry.valueName);
     if (!WriteRegEntry(entry.root, entry.path, entry.valueName, data) && RootKeyIndex(entry.root))
       journal.ValueNotWritten(entry.root, entry.path, entry.valueName, GetLastError());
+    journal.ValueSet(entry.root, entry.path, entry.valueName);
   }
 }
 
@@ -36,6 +37,7 @@ void ImportProductSettings(const std::string& sourceFolder, Journal& journal) {
     journal.Value("HKEY_LOCAL_MACHINE", kProductKey, setting.name);
     if (!WriteProductSetting(setting.name, setting.text))
       journal.ValueNotWritten("HKEY_LOCAL_MACHINE", kProductKey, setting.name, GetLastError());
+    journal.ValueSet("HKEY_LOCAL_MACHINE", kProductKey, setting.name);
   }
 }
 
