@@ -68,20 +68,21 @@ void HandOverTo(const std::vector<const OtherPass*>& theirs, const std::vector<S
     if (unwinding.Written(seen[k].pass) != pass.earlier) return 0;
     return pass.written && seen[k].next == *pass.written ? 3 : 2;
   };
-  // best[i][k]: the best pairing of their first i passes with the first k seen.
-  std::vector<std::vector<int>> best(n + 1, std::vector<int>(m + 1, 0));
+  // Best(i, k): the best pairing of their first i passes with the first k seen.
+  std::vector<int> best((n + 1) * (m + 1), 0);
+  const auto Best = [&](std::size_t i, std::size_t k) -> int& { return best[i * (m + 1) + k]; };
   for (std::size_t i = 1; i <= n; ++i)
     for (std::size_t k = 1; k <= m; ++k) {
       const int paired = score(i - 1, k - 1);
-      best[i][k] = std::max({best[i - 1][k], best[i][k - 1], paired ? best[i - 1][k - 1] + paired : 0});
+      Best(i, k) = std::max(std::max(Best(i - 1, k), Best(i, k - 1)), paired ? Best(i - 1, k - 1) + paired : 0);
     }
   for (std::size_t i = n, k = m; i > 0 && k > 0;) {
     const int paired = score(i - 1, k - 1);
-    if (paired && best[i][k] == best[i - 1][k - 1] + paired) {
+    if (paired && Best(i, k) == Best(i - 1, k - 1) + paired) {
       const OtherPass& other = *theirs[i - 1];
       if (seen[k - 1].standsFor != other.pass.earlier) handOvers[{other.product, other.index}] = seen[k - 1].standsFor;
       --i, --k;
-    } else if (best[i][k] == best[i - 1][k]) {
+    } else if (Best(i, k) == Best(i - 1, k)) {
       --i;
     } else {
       --k;
