@@ -117,6 +117,13 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
     Write(JournalLine('V', {rootName, path, name, "-"}));
 }
 
+void Journal::ValueSet(const std::string& rootName, const std::string& key, const std::string& name) {
+  const auto root = RootKeyIndex(rootName);
+  if (!root) return;
+  const auto now = platform::registry::ReadValue(platform::registry::RootKey(*root), key, name);
+  Write(now ? JournalLine('W', {Decimal(now->type), HexBytes(now->data)}) : JournalLine('W', {"-"}));
+}
+
 void Journal::ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,
                               unsigned long error) {
   ++valuesNotWritten_;
@@ -128,6 +135,11 @@ void Journal::ValueNotWritten(const std::string& rootName, const std::string& ke
 void Journal::Profile(const std::string& file, const std::string& section, const std::string& key) {
   const std::optional<std::string> earlier = platform::ReadIniString(file, section, key);
   Write(JournalLine('P', {file, section, key, earlier ? "=" + *earlier : "-"}));
+}
+
+void Journal::ProfileSet(const std::string& file, const std::string& section, const std::string& key) {
+  const std::optional<std::string> now = platform::ReadIniString(file, section, key);
+  Write(JournalLine('W', {now ? "=" + *now : "-"}));
 }
 
 }  // namespace install

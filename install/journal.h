@@ -49,6 +49,9 @@ class Journal {
   void GroupFolder(const std::string& folder);
   // Before a registry value is set: what it held, or that it was absent.
   void Value(const std::string& rootName, const std::string& key, const std::string& name);
+  // After a registry value was set, or failed to be: what it holds now,
+  // which the removal compares with before it puts the earlier data back.
+  void ValueSet(const std::string& rootName, const std::string& key, const std::string& name);
   // After a registry value's key did not open: the value was not written,
   // for the system's reason `error`; told to the notes only.
   void ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,
@@ -56,6 +59,8 @@ class Journal {
   std::size_t ValuesNotWritten() const { return valuesNotWritten_; }
   // Before a profile entry is written: what it held, or that it was absent.
   void Profile(const std::string& file, const std::string& section, const std::string& key);
+  // After a profile entry was written: what it holds now, as for a value.
+  void ProfileSet(const std::string& file, const std::string& section, const std::string& key);
   // Each action is also told to `notes` in words, as is `text` by Note.
   void SetNotes(StepNotes* notes) { notes_ = notes; }
   void Note(const std::string& text) {

@@ -17,6 +17,8 @@
 //   V  root  key  name  type  hex            ... that held this type and data before
 //   P  file  section  key  -                 a profile entry written that did not exist
 //   P  file  section  key  =value            ... that held this value before
+//   W  -|type hex                            after a V line: what the value holds once set
+//   W  -|=value                              after a P line: what the entry holds once written
 //   C                                        the line before was cut short by a stopped install
 //
 // When one folder is installed into again, the journal grows: the first line

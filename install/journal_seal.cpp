@@ -31,9 +31,10 @@ bool JournalDigestMatches(const std::string& folder, const std::string& text) {
   return stored && stored->type == REG_SZ && std::string(stored->data.c_str()) == Sha256Hex(text);
 }
 
-void ForgetJournalDigest(const std::string& folder) {
-  registry::DeleteValue(HKEY_LOCAL_MACHINE, kJournalDigestsKey, ValueName(folder));
-  const std::string key = kJournalDigestsKey;
+void ForgetJournalDigest(const std::string& folder) { ForgetOwnValue(kJournalDigestsKey, ValueName(folder)); }
+
+void ForgetOwnValue(const std::string& key, const std::string& name) {
+  registry::DeleteValue(HKEY_LOCAL_MACHINE, key, name);
   if (registry::DeleteIfEmpty(HKEY_LOCAL_MACHINE, key))
     registry::DeleteIfEmpty(HKEY_LOCAL_MACHINE, key.substr(0, key.find_last_of('\\')));
 }

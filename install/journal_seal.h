@@ -16,5 +16,8 @@ void StoreJournalDigest(const std::string& folder, const std::string& text);
 // Whether the text is the one whose digest was recorded for the folder.
 bool JournalDigestMatches(const std::string& folder, const std::string& text);
 void ForgetJournalDigest(const std::string& folder);
+// Deletes a value below this program's own key, then that key and its
+// parent while they are empty.
+void ForgetOwnValue(const std::string& key, const std::string& name);
 
 }  // namespace install

@@ -15,8 +15,10 @@
 #include "platform/files.h"
 #include "platform/handle.h"
 #include "platform/path_chars.h"
+#include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
+#include "remove/shared_places.h"
 
 namespace uninstall {
 
@@ -34,7 +36,7 @@ std::string ValueText(const RegValueRef& v) {
 class Remover {
  public:
   Remover(const Plan& plan, const SafetyRules& rules, bool removeShared, RemovalView& view)
-      : plan_(plan), rules_(rules), removeShared_(removeShared), view_(view) {}
+      : plan_(plan), rules_(rules), removeShared_(removeShared), view_(view), places_(plan.title, rules) {}
 
   std::vector<Outcome> Run() {
     for (std::size_t i = 0; i < plan_.steps.size(); ++i) {
@@ -78,10 +80,13 @@ class Remover {
       case Action::File: return step.useCountsAdded ? ReleaseSharedFile(step) : RemoveFile(step.path, true);
       case Action::PruneFolders: return PruneFolders();
       case Action::Value:
-        if (step.earlierType) return RestoreValue(step);
+        if (!step.passes.empty()) return SettleValue(step);
+        if (step.earlierType) return RestoreValue(step.value, {*step.earlierType, step.earlierData});
         return step.startup ? RemoveStartupValue(step.value) : RemoveValue(step.value);
       case Action::Key: return RemoveKey(step.key);
-      case Action::Profile: return RestoreProfile(step);
+      case Action::Profile:
+        if (!step.passes.empty()) return SettleProfile(step);
+        return RestoreProfile(step, step.earlierEntry);
       case Action::StartupValues: return RemoveStartupValues();
       case Action::RecordFiles:
         RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
@@ -234,11 +239,11 @@ class Remover {
     RemoveValue(value);
   }
 
-  void RestoreValue(const Step& step) {
-    const std::string item = ValueText(step.value);
+  void RestoreValue(const RegValueRef& value, const TypedData& earlier) {
+    const std::string item = ValueText(value);
     Show(item);
-    const HKEY root = registry::RootKey(*install::RootKeyIndex(step.value.key.root));
-    if (registry::WriteValue(root, step.value.key.path, step.value.name, {*step.earlierType, step.earlierData}))
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(value.key.root));
+    if (registry::WriteValue(root, value.key.path, value.name, {earlier.type, earlier.bytes}))
       Report({Result::Restored, item, ""});
     else
       Report({Result::Failed, item, "its earlier data cannot be set"});
@@ -254,17 +259,36 @@ class Remover {
     if (cut != std::string::npos) PruneKey(root, {key.root, key.path.substr(0, cut)});
   }
 
-  void RestoreProfile(const Step& step) {
+  // A value that several products or the user may have written: the earlier
+  // data goes back only while the value holds what this product wrote.
+  void SettleValue(const Step& step) {
+    const HKEY root = registry::RootKey(*install::RootKeyIndex(step.value.key.root));
+    const auto now = registry::ReadValue(root, step.value.key.path, step.value.name);
+    const PutBack decision = places_.Decide(step, now ? Held(ValueForm(now->type, now->data)) : std::nullopt);
+    if (!decision.ours) return Report({Result::Kept, ValueText(step.value), kChangedSince});
+    if (!decision.data) return RemoveValue(step.value);
+    const auto earlier = ValueOfForm(*decision.data);
+    if (!earlier) return Report({Result::Failed, ValueText(step.value), "its earlier data cannot be set"});
+    RestoreValue(step.value, *earlier);
+  }
+
+  void SettleProfile(const Step& step) {
+    const PutBack decision = places_.Decide(step, platform::ReadIniString(step.path, step.section, step.entry));
+    if (!decision.ours) return Report({Result::Kept, ProfileItem(step), kChangedSince});
+    RestoreProfile(step, decision.data);
+  }
+
+  void RestoreProfile(const Step& step, const std::optional<std::string>& earlier) {
     const std::string item = ProfileItem(step);
     Show(item);
     // A name without a folder is a file in the Windows folder. An entry that
     // was not there before has nothing to undo where the file never came to be.
     const bool bare = step.path.find_first_of("\\:") == std::string::npos;
     const std::string file = bare ? install::InFolder(platform::WindowsFolder(), step.path) : step.path;
-    if (!step.earlierEntry && !platform::FileExists(file)) return Report({Result::Gone, item, ""});
-    const char* value = step.earlierEntry ? step.earlierEntry->c_str() : nullptr;
+    if (!earlier && !platform::FileExists(file)) return Report({Result::Gone, item, ""});
+    const char* value = earlier ? earlier->c_str() : nullptr;
     if (WritePrivateProfileStringA(step.section.c_str(), step.entry.c_str(), value, step.path.c_str()))
-      Report({step.earlierEntry ? Result::Restored : Result::Removed, item, ""});
+      Report({earlier ? Result::Restored : Result::Removed, item, ""});
     else
       Report({Result::Failed, item, platform::SystemErrorText(GetLastError())});
   }
@@ -353,6 +377,7 @@ class Remover {
   const SafetyRules& rules_;
   const bool removeShared_;
   RemovalView& view_;
+  SharedPlaces places_;
   int position_ = 0;
   std::vector<std::string> emptied_;
   std::vector<Outcome> outcomes_;

@@ -1,5 +1,7 @@
 #include "remove/journal.h"
 
+#include <utility>
+
 #include "install/journal_format.h"
 
 namespace uninstall {
@@ -20,14 +22,44 @@ bool WellFormed(char kind, const std::vector<std::string>& f) {
       if (f.size() == 4) return f[3] == "-";
       return f.size() == 5 && install::ParseDecimal(f[3]) && install::BytesFromHex(f[4]);
     case 'P': return f.size() == 4 && !f[3].empty() && (f[3] == "-" || f[3][0] == '=');
+    case 'W':
+      if (f.size() == 2) return install::ParseDecimal(f[0]) && install::BytesFromHex(f[1]);
+      return f.size() == 1 && !f[0].empty() && (f[0] == "-" || f[0][0] == '=');
     case 'C': return f.empty();
   }
   return false;
 }
 
+// A "W" line tells what the value or entry of the line before holds after
+// the write, in that line's form: a type and bytes for a value, "=" and the
+// text for an entry.
+bool FollowsItsWrite(char before, const std::vector<std::string>& f) {
+  if (f[0] == "-") return before == 'V' || before == 'P';
+  return before == (f.size() == 2 ? 'V' : 'P');
+}
+
+Held HeldOf(const std::vector<std::string>& f) {
+  if (f[0] == "-") return std::nullopt;
+  if (f.size() == 2) return ValueForm(*install::ParseDecimal(f[0]), *install::BytesFromHex(f[1]));
+  return f[0].substr(1);
+}
+
 std::string LineNumber(std::size_t number) { return "line " + install::Decimal(number); }
 
 }  // namespace
+
+std::string ValueForm(unsigned long type, const std::string& bytes) {
+  return install::Decimal(type) + ":" + install::HexBytes(bytes);
+}
+
+std::optional<TypedData> ValueOfForm(const std::string& form) {
+  const std::size_t colon = form.find(':');
+  if (colon == std::string::npos) return std::nullopt;
+  const auto type = install::ParseDecimal(form.substr(0, colon));
+  const auto bytes = install::BytesFromHex(form.substr(colon + 1));
+  if (!type || !bytes) return std::nullopt;
+  return TypedData{*type, *bytes};
+}
 
 JournalText::JournalText(const std::string& text) {
   std::size_t number = 0;
@@ -66,17 +98,21 @@ JournalText::JournalText(const std::string& text) {
       continue;
     }
     if (titles_.empty()) throw RecordError(number, "a journal without its start line");
+    if (split->kind == 'W' && !FollowsItsWrite(lines_.back().kind, split->fields))
+      throw RecordError(number, "a journal line that cannot be read");
     lines_.push_back({lines_.back().product, split->kind, split->fields, written});
   }
 }
 
 std::optional<Journal> JournalText::For(const std::string& title) const {
   std::optional<Journal> journal;
+  char last = 0;  // the kind of the product's line before
   for (const Line& line : lines_) {
     if (titles_[line.product] != title) continue;
     const std::vector<std::string>& f = line.fields;
     if (!journal) journal.emplace();
     Journal& j = *journal;
+    const char before = std::exchange(last, line.kind);
     switch (line.kind) {
       case 'S':
         if (j.title.empty()) j.title = f[0], j.destination = f[1];
@@ -90,13 +126,17 @@ std::optional<Journal> JournalText::For(const std::string& title) const {
       case 'G': j.groupFolders.push_back(f[0]); break;
       case 'D': j.foldersMade.push_back(f[0]); break;
       case 'V': {
-        EarlierValue earlier{{{f[0], f[1]}, f[2]}, std::nullopt, ""};
+        EarlierValue earlier{{{f[0], f[1]}, f[2]}, std::nullopt, "", std::nullopt};
         if (f.size() == 5) earlier.type = install::ParseDecimal(f[3]), earlier.data = *install::BytesFromHex(f[4]);
         j.values.push_back(earlier);
         break;
       }
       case 'P':
-        j.profiles.push_back({f[0], f[1], f[2], f[3] == "-" ? std::nullopt : std::optional<std::string>(f[3].substr(1))});
+        j.profiles.push_back(
+            {f[0], f[1], f[2], f[3] == "-" ? std::nullopt : std::optional<std::string>(f[3].substr(1)), std::nullopt});
+        break;
+      case 'W':
+        (before == 'V' ? j.values.back().written : j.profiles.back().written) = HeldOf(f);
         break;
     }
   }

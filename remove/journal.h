@@ -17,11 +17,24 @@ struct JournalFile {
   FileState state;
 };
 
+// What a registry value or profile entry holds, in one form for comparing:
+// nothing when it is absent; a value's type and bytes, or an entry's text.
+using Held = std::optional<std::string>;
+std::string ValueForm(unsigned long type, const std::string& bytes);
+// The type and bytes of a value's form; nothing for a form that is not one.
+struct TypedData {
+  unsigned long type;
+  std::string bytes;
+};
+std::optional<TypedData> ValueOfForm(const std::string& form);
+
 // The data a registry value or profile entry held before; nothing when absent.
 struct EarlierValue {
   RegValueRef value;
   std::optional<unsigned long> type;
   std::string data;
+  // What the pass left there; nothing in a journal of an earlier build.
+  std::optional<Held> written;
 };
 // A shared file's use count before a pass added one to it; nothing: it had none.
 struct EarlierCount {
@@ -31,6 +44,7 @@ struct EarlierCount {
 struct EarlierProfile {
   std::string file, section, key;
   std::optional<std::string> value;
+  std::optional<Held> written;  // as for a value
 };
 
 // What the passes of one product did, in journal order: the first line about

@@ -19,11 +19,6 @@ class FirstOnly {
   std::set<std::string> seen_;
 };
 
-std::string ValueKey(const RegValueRef& value) {
-  const RegKey key = SafetyRules::CanonicalKey(value.key);
-  return key.root + "\\" + key.path + "\\\\" + script::LowerAscii(value.name);
-}
-
 class Planner {
  public:
   Planner(const PlanInputs& in, const SafetyRules& rules) : in_(in), rules_(rules) {}
@@ -34,6 +29,7 @@ class Planner {
       const std::vector<std::string>& titles = in_.journal->Titles();
       plan_.title = record ? record->title : titles.empty() ? "" : titles.back();
       journal_ = in_.journal->For(plan_.title);
+      if (journal_ && in_.journalTrusted) places_ = PassesByPlace(*journal_);
       plan_.journalRest = in_.journal->Without(plan_.title);
       plan_.journalTrusted = in_.journalTrusted;
       plan_.notes = in_.journal->Notes();
@@ -159,9 +155,11 @@ class Planner {
   }
 
   void AddValue(const RegValueRef& value, const EarlierValue* earlier) {
-    if (!values_.Take(ValueKey(value))) return;
+    const std::string place = PlaceOfValue(value);
+    if (!values_.Take(place)) return;
     Step step(Action::Value);
     step.value = value;
+    SetPasses(step, place);
     step.keep = SafetyRules::ValueRefusal(value);
     step.startup = SafetyRules::IsStartupKey(value.key);
     if (earlier && earlier->type) {
@@ -190,8 +188,10 @@ class Planner {
   void AddProfiles(const Journal& journal) {
     FirstOnly first;
     for (const EarlierProfile& profile : journal.profiles) {
-      if (!first.Take(script::LowerAscii(profile.file + "\\" + profile.section + "\\" + profile.key))) continue;
+      const std::string place = PlaceOfProfile(profile.file, profile.section, profile.key);
+      if (!first.Take(place)) continue;
       Step step(Action::Profile, profile.file);
+      SetPasses(step, place);
       step.section = profile.section;
       step.entry = profile.key;
       step.earlierEntry = profile.value;
@@ -201,9 +201,21 @@ class Planner {
     }
   }
 
+  void SetPasses(Step& step, const std::string& place) const {
+    // A journal of an earlier build does not say what was written: what the
+    // first pass found goes back as before, whatever the place holds.
+    const auto passes = places_.find(place);
+    if (passes == places_.end() ||
+        std::any_of(passes->second.begin(), passes->second.end(), [](const PlacePass& pass) { return !pass.written; }))
+      return;
+    step.passes = passes->second;
+    step.place = place;
+  }
+
   const PlanInputs& in_;
   const SafetyRules& rules_;
   Plan plan_;
+  std::map<std::string, std::vector<PlacePass>> places_;  // of a trusted journal
   std::optional<Journal> journal_;
   FirstOnly values_;
   std::vector<RegKey> putBack_;

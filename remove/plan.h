@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "remove/journal.h"
+#include "remove/put_back.h"
 #include "remove/record.h"
 #include "remove/safety.h"
 
@@ -44,6 +45,10 @@ struct Step {
   bool startup = false;
   std::optional<unsigned long> earlierType;
   std::string earlierData;
+  // A value or profile entry of a trusted journal: the product's passes
+  // there, and the place's name, for putting back only what is still ours.
+  std::vector<PlacePass> passes;
+  std::string place;
   RegKey key;
   std::string section, entry;
   std::optional<std::string> earlierEntry;
@@ -82,6 +87,9 @@ Plan MakePlan(const PlanInputs& inputs, const SafetyRules& rules);
 
 inline constexpr char kJournalNotTrusted[] =
     "The install journal is not as the last install left it: nothing was put back from it.";
+// The reason given for a value or entry that holds what someone else wrote
+// after the install.
+inline constexpr char kChangedSince[] = "it was changed after the install";
 // The reason given for an earlier value or entry not put back.
 inline constexpr char kJournalChanged[] = "the journal was changed after the install; its earlier data is not put back";
 

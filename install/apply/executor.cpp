@@ -179,6 +179,7 @@ class Executor {
     journal_->Profile(e.file, e.section, e.key);
     journal_->Note("profile entry: " + e.file + " [" + e.section + "] " + e.key);
     platform::WriteIniString(e.file, e.section, e.key, e.value);
+    journal_->ProfileSet(e.file, e.section, e.key);
   }
   void Do(const step::Status& status) { frontEnd_.SetStatus(status.text); }
   void Do(const step::Shortcut& shortcut) {
@@ -251,6 +252,7 @@ class Executor {
     journal_->Value(root, key, name);
     if (!WriteRegEntry(root, key, name, data) && RootKeyIndex(root))
       journal_->ValueNotWritten(root, key, name, GetLastError());
+    journal_->ValueSet(root, key, name);
   }
 
   const InstallPlan& plan_;

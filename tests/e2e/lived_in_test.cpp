@@ -6,6 +6,7 @@
 #include "registry_values.h"
 #include "remove_run.h"
 #include "setup_run.h"
+#include "snapshot.h"
 
 namespace {
 
@@ -15,17 +16,19 @@ constexpr char kSystem[] = "C:\\windows\\system\\";
 constexpr char kSharedDlls[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
 
-// A product whose files go to the system folder, installed unattended into C:\<name>.
+// A product whose files go to the system folder, installed unattended into
+// C:\<name>; `sections` are more sections of its script, each ended by ":".
 class Product {
  public:
-  Product(const std::string& name, const std::vector<std::pair<std::string, std::string>>& files)
+  Product(const std::string& name, const std::vector<std::pair<std::string, std::string>>& files,
+          const std::string& sections = "")
       : name_(name), dist_(name) {
     std::string script = "\\" + name + "\r\n" + name + "\r\n" + name + "\r\n:files\r\n-win\\system\r\n";
     for (const auto& [file, bytes] : files) {
       script += file + "\r\n";
       dist_.AddFile(file, bytes);
     }
-    dist_.AddFile("setup.ini", script + ":\r\n");
+    dist_.AddFile("setup.ini", script + ":\r\n" + sections);
   }
   void AddFile(const std::string& name, const std::string& bytes) const { dist_.AddFile(name, bytes); }
   std::string Install(DWORD exitCode = 0) {
@@ -93,6 +96,68 @@ TEST(LivedIn, ASharedFileGoesWithTheLastProductThatCountsIt) {
   EXPECT_EQ(b.Remove(), 0u) << ReadFile("C:\\countb-remove.log");
   EXPECT_FALSE(Exists(kSystem + std::string("common.dll")));
   EXPECT_FALSE(UseCount("common.dll"));
+}
+
+// A file association: a registry class, and the profile line that Windows
+// 3.1 programs read.
+using Association = std::pair<std::optional<std::string>, std::string>;
+
+Association AssociationOf(const std::string& program) {
+  return {program + ".Document", "C:\\" + program + "\\" + program + ".exe ^.lvd"};
+}
+
+std::string AssociationSections(const std::string& program) {
+  const Association association = AssociationOf(program);
+  return ":reg\r\nHKEY_CLASSES_ROOT\r\n.lvd\r\n**\r\n" + *association.first +
+         "\r\n:\r\n:system.ini\r\nwin.ini\r\nExtensions\r\nlvd\r\n" + association.second + "\r\n:\r\n";
+}
+
+Association AssociationNow() {
+  char entry[MAX_PATH] = "";
+  GetProfileStringA("Extensions", "lvd", "(none)", entry, sizeof entry);
+  return {RegValue(HKEY_CLASSES_ROOT, ".lvd", ""), entry};
+}
+
+TEST(LivedIn, TwoProductsSharingADllAndAnAssociationLeaveThemAsBeforeInEitherOrderOfRemoval) {
+  SetRegValue(HKEY_CLASSES_ROOT, ".lvd", "", "OldView.Document");
+  WriteProfileStringA("Extensions", "lvd", "C:\\OLDVIEW\\VIEW.EXE ^.lvd");
+  const Association original = AssociationNow();
+  const auto prefix = [] {
+    return TakeSnapshot({"C:\\windows\\system"}, {{HKEY_CLASSES_ROOT, "HKCR", ".lvd"},
+                                    {HKEY_LOCAL_MACHINE, "HKLM", "Software\\Setup Utility"}});
+  };
+  const Snapshot before = prefix();
+  Product a("sharea", {{"share.dll", "shared"}}, AssociationSections("sharea"));
+  Product b("shareb", {{"share.dll", "shared"}}, AssociationSections("shareb"));
+  for (const bool aFirst : {true, false}) {
+    a.Install();
+    b.Install();
+    a.Install();  // reinstalled over the other's association
+    ASSERT_EQ(AssociationNow(), AssociationOf("sharea"));
+    Product& first = aFirst ? a : b;
+    Product& second = aFirst ? b : a;
+    first.Remove();
+    // The product still installed has its association, whichever went first.
+    EXPECT_EQ(AssociationNow(), AssociationOf(aFirst ? "shareb" : "sharea")) << aFirst;
+    EXPECT_EQ(second.Remove(), 0u) << aFirst;
+    EXPECT_EQ(AssociationNow(), original) << aFirst;
+    EXPECT_EQ(Differences(before, prefix()), std::vector<std::string>()) << aFirst;
+    EXPECT_FALSE(UseCount("share.dll")) << aFirst;
+    EXPECT_FALSE(Exists("C:\\sharea") || Exists("C:\\shareb")) << aFirst;
+  }
+}
+
+TEST(LivedIn, WhatTheUserChangedAfterTheInstallStaysAtRemoval) {
+  Product product("changed", {}, AssociationSections("changed"));
+  product.Install();
+  SetRegValue(HKEY_CLASSES_ROOT, ".lvd", "", "Mine.Document");
+  WriteProfileStringA("Extensions", "lvd", "C:\\MINE\\MINE.EXE ^.lvd");
+  EXPECT_EQ(product.Remove(), 3u);
+  EXPECT_EQ(AssociationNow(), Association("Mine.Document", "C:\\MINE\\MINE.EXE ^.lvd"));
+  const std::string log = ReadFile("C:\\changed-remove.log");
+  EXPECT_TRUE(Contains(log, "kept: HKEY_CLASSES_ROOT\\.lvd\\(default) (it was changed after the install)")) << log;
+  EXPECT_TRUE(Contains(log, "kept: win.ini [Extensions] lvd (it was changed after the install)")) << log;
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Setup Utility"));  // nothing handed over
 }
 
 // What Windows NT does at its next start with the moves it was handed.

@@ -19,12 +19,13 @@ namespace {
 using namespace driver;
 
 // The journal's lines as the plan names them: kind and the fields that name
-// the thing; the folders made and what a thing held before left out.
+// the thing; the folders made, what a thing held before and what it holds
+// after left out.
 std::vector<std::string> JournalNames(const std::string& text) {
   std::vector<std::string> names;
   for (const std::string& line : script::SplitLines(text)) {
     const auto fields = install::SplitJournalLine(line);
-    if (!fields || fields->kind == 'S' || fields->kind == 'D' || fields->kind == 'C') continue;
+    if (!fields || fields->kind == 'S' || fields->kind == 'D' || fields->kind == 'C' || fields->kind == 'W') continue;
     const std::size_t count = fields->kind == 'P' || fields->kind == 'V' ? 3 : 1;
     std::string name(1, fields->kind);
     for (std::size_t i = 0; i < count && i < fields->fields.size(); ++i) name += "\t" + fields->fields[i];
