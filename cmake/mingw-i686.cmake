@@ -7,7 +7,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
 set(SHIPPED_SUBSYSTEM 4.0)
 set(SHIPPED_PE_FORMAT pei-i386)
 set(SETUP_SIZE_CAP 262144)
-set(TWREMOVE_SIZE_CAP 163840)
+set(TWREMOVE_SIZE_CAP 184320)
 # For the Pentium: no CMOV, FCOMI or anything newer in any code that goes
 # into a shipped program, which also links the runtime of our own (runtime/)
 # instead of MinGW's, for Windows 95 has no msvcrt.dll.
