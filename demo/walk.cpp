@@ -54,9 +54,9 @@ Walk WalkThrough(SetupRun& run, const std::string& runAnswer, const DiskChanger&
 
   HWND reader = WaitForTopLevel(pid, "TfReadMe", "Reader");
   Require(reader != nullptr, pid, "the licence");
-  HWND memo = Child(reader, reader::ids::Memo1);
+  HWND memo = Child(reader, reader::ids::text);
   walk.licence = Text(memo);
-  Click(Child(reader, reader::ids::button1));  // Accept
+  Click(Child(reader, reader::ids::ok));  // Accept
   // The same reader comes back with the README once the files are in.
   const auto readmeShown = [&] { return Visible(reader) && Text(memo) != walk.licence; };
   constexpr char kPrompt[] = "Insert the disk with ";
@@ -71,7 +71,7 @@ Walk WalkThrough(SetupRun& run, const std::string& runAnswer, const DiskChanger&
   }
   Require(WaitUntil(readmeShown), pid, "the README");
   walk.readme = Text(memo);
-  Click(Child(reader, reader::ids::button1));  // OK
+  Click(Child(reader, reader::ids::ok));  // OK
 
   walk.exitMessage = AnswerBox(pid, "the exit message", "OK");
   walk.question = AnswerBox(pid, "the closing question", runAnswer);

@@ -5,13 +5,13 @@
 #include <optional>
 #include <set>
 
-#include "install/data_codes.h"
-#include "install/file_list.h"
-#include "install/file_rules.h"
-#include "install/paths.h"
+#include "install/plan/data_codes.h"
+#include "install/plan/file_list.h"
+#include "install/plan/file_rules.h"
+#include "install/plan/paths.h"
 #include "install/plan/entries.h"
-#include "install/registry_rules.h"
-#include "install/shortcut_names.h"
+#include "install/plan/registry_rules.h"
+#include "install/plan/shortcut_names.h"
 #include "kit/disk_set.h"
 #include "platform/path_chars.h"
 #include "script/markers.h"

@@ -3,7 +3,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "install/file_list.h"
+#include "install/plan/file_list.h"
 #include "platform/path_chars.h"
 #include "script/sections.h"
 

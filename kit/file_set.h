@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "install/szdd.h"
+#include "install/plan/szdd.h"
 
 namespace kit {
 

@@ -2,12 +2,12 @@
 
 #include <type_traits>
 
-#include "install/data_codes.h"
-#include "install/file_rules.h"
-#include "install/path_file_lines.h"
-#include "install/paths.h"
+#include "install/plan/data_codes.h"
+#include "install/plan/file_rules.h"
+#include "install/plan/path_file_lines.h"
+#include "install/plan/paths.h"
 #include "install/plan/install_plan.h"
-#include "install/registry_rules.h"
+#include "install/plan/registry_rules.h"
 #include "kit/diagnostics.h"
 #include "kit/disk_set.h"
 #include "platform/path_chars.h"
@@ -117,7 +117,7 @@ class PlanText {
   void Tell(const install::step::SaveRecord& r) { Head("Uninstall record " + r.path + " (below)"); }
   void Tell(const install::step::PathFile& p) {
     script::Lines lines;
-    install::FillPathFile(lines, p.iniwin, p.windows, p.destination, [&](const std::string& path) {
+    install::FillPathFile(lines, p.iniLines, p.windows, p.destination, [&](const std::string& path) {
       return path.compare(0, p.destination.size(), p.destination) == 0
                  ? m_.shortDestination + path.substr(p.destination.size())
                  : path;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "install/szdd.h"
+#include "install/plan/szdd.h"
 
 namespace kit {
 

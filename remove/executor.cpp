@@ -6,11 +6,11 @@
 #include <map>
 #include <set>
 
-#include "install/journal_format.h"
-#include "install/journal_seal.h"
-#include "install/paths.h"
-#include "install/registry_rules.h"
-#include "install/restart_moves.h"
+#include "install/plan/journal_format.h"
+#include "install/apply/journal_seal.h"
+#include "install/plan/paths.h"
+#include "install/plan/registry_rules.h"
+#include "install/apply/restart_moves.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/handle.h"

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "install/journal_format.h"
-#include "install/journal_seal.h"
-#include "install/paths.h"
+#include "install/plan/journal_format.h"
+#include "install/apply/journal_seal.h"
+#include "install/plan/paths.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/message_dialog.h"
@@ -16,7 +16,7 @@
 #include "remove/executor.h"
 #include "remove/outcomes.h"
 #include "remove/plan.h"
-#include "remove/uRemove.h"
+#include "remove/progress_window.h"
 
 namespace uninstall {
 
@@ -157,7 +157,7 @@ int RunRemoval(const Options& given) {
     return ExitCodeOf(Execute(plan, rules, false, view));
   }
   // The progress window stays, at 100, under the closing message.
-  TfRemove window(log);
+  RemovalWindow window(log);
   window.Show();
   const std::vector<Outcome> outcomes = Execute(plan, rules, removeShared, window);
   platform::MessageDlg(FinalMessage(plan.title, outcomes, plan.notes), DialogType::Information, platform::OK);

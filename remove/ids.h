@@ -1,6 +1,6 @@
 #pragma once
 // Control ids of the progress window, for the end-to-end driver too.
 namespace uninstall::ids {
-constexpr int Label1 = 101;
+constexpr int status = 101;
 constexpr int progress = 102;
 }  // namespace uninstall::ids

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "install/journal_format.h"
+#include "install/plan/journal_format.h"
 
 namespace uninstall {
 

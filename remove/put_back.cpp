@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "install/journal_format.h"
+#include "install/plan/journal_format.h"
 #include "remove/safety.h"
 #include "script/lines.h"
 

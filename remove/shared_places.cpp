@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "install/digest.h"
-#include "install/journal_format.h"
-#include "install/journal_seal.h"
-#include "install/paths.h"
+#include "install/plan/digest.h"
+#include "install/plan/journal_format.h"
+#include "install/apply/journal_seal.h"
+#include "install/plan/paths.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"
 

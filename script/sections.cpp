@@ -20,19 +20,19 @@ Sections ReadSections(const Lines& script) {
   s.runProgram = ReadValue(script, marker::kRun);
   s.rebootRequested = ReadFlagSection(script, marker::kReboot);
   ReadListSection(script, marker::kExe, s.exe);
-  ReadListSection(script, marker::kUnin, s.uninst);
+  ReadListSection(script, marker::kUnin, s.unin);
   const std::vector<std::string> extra =
       ReadValueSection(script, marker::kExtra, 2);
   s.extraFile = extra[0];
   s.extraFolder = extra[1];
   ReadListSection(script, marker::kDelReg, s.delreg);
-  ReadListSection(script, marker::kSystemIni, s.systemini);
+  ReadListSection(script, marker::kSystemIni, s.systemIni);
   ReadListSection(script, marker::kRegRemove, s.regremove);
   ReadListSection(script, marker::kRegAdd, s.regadd);
   ReadListSection(script, marker::kReg, s.reg);
-  ReadListSection(script, marker::kKeep, s.lbKeep);
+  ReadListSection(script, marker::kKeep, s.keep);
   ReadListSection(script, marker::kReg1, s.reg1);
-  ReadListSection(script, marker::kIni, s.iniwin);
+  ReadListSection(script, marker::kIni, s.iniLines);
   s.exitMessage = ReadValue(script, marker::kExit);
   s.runServices = ReadValue(script, marker::kRunServices);
   s.runStart = ReadValue(script, marker::kRunStart);

@@ -8,8 +8,8 @@
 namespace script {
 
 struct Sections {
-  Lines files, exe, uninst, delreg, systemini, regremove, regadd, reg, lbKeep,
-      reg1, iniwin;
+  Lines files, exe, unin, delreg, systemIni, regremove, regadd, reg, keep,
+      reg1, iniLines;
   std::string runProgram;              // ":run"
   bool rebootRequested = false;        // ":reboot"
   std::string extraFile, extraFolder;  // ":extra"

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "install/path_file_lines.h"
-#include "install/paths.h"
+#include "install/plan/path_file_lines.h"
+#include "install/plan/paths.h"
 #include "platform/files.h"
 #include "platform/path_chars.h"
 #include "platform/registry.h"
@@ -25,9 +25,9 @@ std::string ProgramFilesFolder() {
 // The folder the path file of an earlier install names, when it exists.
 std::string EarlierFolder(const script::Lines& script) {
   // The path file is written when the ":ini" section has two lines or more.
-  const script::Lines iniwin = script::ReadSections(script).iniwin;
-  if (iniwin.size() < 2 || !install::IsPathFileName(iniwin.at(0))) return "";
-  const std::string pathFile = install::InFolder(platform::WindowsFolder(), iniwin.at(0));
+  const script::Lines iniLines = script::ReadSections(script).iniLines;
+  if (iniLines.size() < 2 || !install::IsPathFileName(iniLines.at(0))) return "";
+  const std::string pathFile = install::InFolder(platform::WindowsFolder(), iniLines.at(0));
   const std::string earlier = platform::FileExists(pathFile) ? EarlierDestination(platform::ReadTextFile(pathFile)) : "";
   return !earlier.empty() && platform::DirectoryExists(earlier) ? earlier : "";
 }

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "install/paths.h"
-#include "install/source_copy.h"
+#include "install/plan/paths.h"
+#include "install/apply/source_copy.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/text_file.h"

@@ -235,7 +235,7 @@ ProgressWindow& WizardWindow::Progress() {
   return *progress_;
 }
 
-reader::TfReadMe& WizardWindow::Reader() {
+reader::TextDialog& WizardWindow::Reader() {
   if (!reader_) reader_.emplace();
   return *reader_;
 }

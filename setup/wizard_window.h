@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "install/front_end.h"
+#include "install/apply/front_end.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/glyph_button.h"
-#include "reader/uReadMe.h"
+#include "reader/text_dialog.h"
 #include "script/lines.h"
 #include "setup/progress_window.h"
 #include "setup/wizard_rules.h"
@@ -53,14 +53,14 @@ class WizardWindow : public platform::Form, private install::FrontEnd {
 
   // Made when first needed, after this window, which stays the main one.
   ProgressWindow& Progress();
-  reader::TfReadMe& Reader();
+  reader::TextDialog& Reader();
 
   std::string sourceFolder_;
   std::string programsFolder_;  // "" when unknown
   script::Lines script_;
   bool startedUp_ = false;
   std::optional<ProgressWindow> progress_;
-  std::optional<reader::TfReadMe> reader_;
+  std::optional<reader::TextDialog> reader_;
 
   platform::Label titleLabel_, subtitleLabel_, versionCaption_, versionLabel_, productLabel_;
   platform::StatusBar statusBar_;

@@ -5,16 +5,16 @@
 #include <optional>
 #include <type_traits>
 
-#include "install/copy_files.h"
-#include "install/data_codes.h"
-#include "install/path_file_lines.h"
-#include "install/paths.h"
-#include "install/registry_ops.h"
-#include "install/registry_rules.h"
-#include "install/short_path.h"
-#include "install/shortcuts.h"
-#include "install/system_ini.h"
-#include "install/uninstall_record.h"
+#include "install/apply/copy_files.h"
+#include "install/plan/data_codes.h"
+#include "install/plan/path_file_lines.h"
+#include "install/plan/paths.h"
+#include "install/apply/registry_ops.h"
+#include "install/plan/registry_rules.h"
+#include "install/apply/short_path.h"
+#include "install/apply/shortcuts.h"
+#include "install/apply/remove_driver_lines.h"
+#include "install/apply/save_record.h"
 #include "platform/com_scope.h"
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -55,7 +55,7 @@ class AttributesChanged {
 
 class Executor {
  public:
-  Executor(const InstallPlan& plan, FrontEnd& frontEnd, shell::TShellLink& link)
+  Executor(const InstallPlan& plan, FrontEnd& frontEnd, shell::ShellLink& link)
       : plan_(plan), frontEnd_(frontEnd), link_(link), record_(plan.record) {}
 
   InstallOutcome Run() {
@@ -197,7 +197,7 @@ class Executor {
   void Do(const step::PathFile& file) {
     journal_->File(file.path, !platform::FileExists(file.path));
     script::Lines lines;
-    FillPathFile(lines, file.iniwin, file.windows, file.destination, ShortPathOrLong);
+    FillPathFile(lines, file.iniLines, file.windows, file.destination, ShortPathOrLong);
     platform::WriteTextFile(file.path, script::JoinLines(lines));
   }
   void Do(const step::RegistryValue& value) {
@@ -257,7 +257,7 @@ class Executor {
 
   const InstallPlan& plan_;
   FrontEnd& frontEnd_;
-  shell::TShellLink& link_;
+  shell::ShellLink& link_;
   script::Lines record_;
   Journal* journal_ = nullptr;  // while the pass runs
   std::string destination_;
@@ -272,7 +272,7 @@ class Executor {
 InstallOutcome CarryOut(const InstallPlan& plan, FrontEnd& frontEnd) {
   // The shell link object needs COM.
   const platform::ComScope com;
-  shell::TShellLink link;
+  shell::ShellLink link;
   // As designed: no hot key, show command or icon number; Update set last.
   link.SetUpdate(true);
   return Executor(plan, frontEnd, link).Run();

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "install/front_end.h"
+#include "install/apply/front_end.h"
 #include "install/plan/install_plan.h"
 
 namespace install {

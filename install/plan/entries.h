@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "install/registry_rules.h"
-#include "install/shortcut_names.h"
+#include "install/plan/registry_rules.h"
+#include "install/plan/shortcut_names.h"
 #include "script/lines.h"
 
 namespace install {

@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "install/data_codes.h"
-#include "install/file_rules.h"
-#include "install/path_file_lines.h"
-#include "install/paths.h"
-#include "install/registry_rules.h"
-#include "install/uninstall_record.h"
+#include "install/plan/data_codes.h"
+#include "install/plan/file_rules.h"
+#include "install/plan/path_file_lines.h"
+#include "install/plan/paths.h"
+#include "install/plan/registry_rules.h"
+#include "install/plan/uninstall_record.h"
 #include "script/sections.h"
 
 namespace install {
@@ -87,14 +87,14 @@ class Planner {
     plan_.record = record.lines;
     Add(step::DriverLines{InFolder(machine_.windows, "system.ini")});
     if (!lists.files.empty()) {
-      const KeepList keep(lists.lbKeep);
+      const KeepList keep(lists.keep);
       for (const FileStep& file : walk.steps) {
         const std::string name = ExtractFileName(file.target);
         Add(step::ListedFile{file, InFolder(machine_.sourceFolder, file.line), lists.files.size(),
                            !InsideFolder(file.target, destination), IsJournaled(name), keep.Contains(name)});
       }
       Add(step::GroupFolder{group});
-      const Entries<ProfileEntry> profile = ReadProfileEntries(lists.systemini);
+      const Entries<ProfileEntry> profile = ReadProfileEntries(lists.systemIni);
       for (const ProfileEntry& entry : profile.entries) Add(step::ProfileWrite{entry});
       if (profile.cutShortAt) throw script::ListIndexError();
       Add(step::Status{"Generating Icons."});
@@ -112,12 +112,12 @@ class Planner {
       Add(step::ExtraFile{InFolder(machine_.sourceFolder, lists.extraFile), folder, folder + "\\" + lists.extraFile});
     }
     Add(step::SaveRecord{InFolder(destination, "unin.ini")});
-    if (lists.iniwin.size() >= 2) {
+    if (lists.iniLines.size() >= 2) {
       // Nothing outside the Windows folder, and none of its own files, is replaced by these lines.
-      if (!IsPathFileName(lists.iniwin.at(0))) throw StopHere("Cannot create file " + lists.iniwin.at(0));
-      Add(step::PathFile{lists.iniwin, InFolder(machine_.windows, lists.iniwin.at(0)), machine_.windows, destination});
+      if (!IsPathFileName(lists.iniLines.at(0))) throw StopHere("Cannot create file " + lists.iniLines.at(0));
+      Add(step::PathFile{lists.iniLines, InFolder(machine_.windows, lists.iniLines.at(0)), machine_.windows, destination});
     }
-    const CodeInputs codes{destination, kShortDestination, machine_.windows, lists.exe, lists.uninst};
+    const CodeInputs codes{destination, kShortDestination, machine_.windows, lists.exe, lists.unin};
     RegistryValues(lists.reg, CodeSet::Reg, codes);
     RegistryValues(lists.reg1, CodeSet::Reg1, codes);
     Add(step::ImportSettings{InFolder(machine_.sourceFolder, "config.cfg")});

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "install/file_list.h"
+#include "install/plan/file_list.h"
 #include "install/plan/steps.h"
 #include "script/lines.h"
 

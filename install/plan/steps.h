@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "install/file_list.h"
+#include "install/plan/file_list.h"
 #include "install/plan/entries.h"
-#include "install/shortcut_names.h"
+#include "install/plan/shortcut_names.h"
 #include "script/lines.h"
 
 namespace install::step {
@@ -79,7 +79,7 @@ struct SaveRecord {
 };
 // The path file, in the Windows folder, from the ":ini" lines.
 struct PathFile {
-  script::Lines iniwin;
+  script::Lines iniLines;
   std::string path, windows, destination;
 };
 // Set when its key opens. `data` may hold kShortDestination.

@@ -63,9 +63,9 @@ EngineRun RunEngine(const script::Lines& script, const std::string& source, cons
 script::Lines ScriptOf(const script::Sections& s) {
   script::Lines script{"\\Test", "Test", "Test"};
   AddList(script, ":files", s.files);
-  AddList(script, ":system.ini", s.systemini);
+  AddList(script, ":system.ini", s.systemIni);
   AddList(script, ":exe", s.exe);
-  AddList(script, ":unin", s.uninst);
+  AddList(script, ":unin", s.unin);
   AddList(script, ":reg", s.reg);
   AddList(script, ":reg1", s.reg1);
   AddList(script, ":delreg", s.delreg);

@@ -24,7 +24,7 @@ RemoveRun RunRemoval(const std::string& commandLine, const std::string& answer, 
     }
     if (HWND window = FindTopLevel(info.dwProcessId, "TfRemove", "Removing")) {
       // The line changes as it is read: take it when two reads agree.
-      HWND label = Child(window, uninstall::ids::Label1);
+      HWND label = Child(window, uninstall::ids::status);
       const std::string status = Text(label);
       if (!status.empty() && status == Text(label) && (run.statuses.empty() || run.statuses.back() != status)) run.statuses.push_back(status);
     }

@@ -58,7 +58,7 @@ DWORD AnswerUntilTheEnd(SetupRun& run) {
       continue;
     }
     if (HWND reader = FindTopLevel(run.Pid(), "TfReadMe", "Reader"); reader && Visible(reader)) {
-      Click(Child(reader, reader::ids::button2));
+      Click(Child(reader, reader::ids::decline));
       continue;
     }
     if (HWND progress = FindTopLevel(run.Pid(), "TfCopy", "Installing"); progress && Visible(progress))

@@ -184,7 +184,7 @@ TEST_P(Rewrites, EveryRewrittenFileIsWholeAndNothingIsLeftBeside) {
   StartInstall({"\\App", "App", "Title", ":files", ":install", "app.txt", ":", ":ini", "rw.pth", ">", ":"}, destination_);
   HWND reader = WaitForTopLevel(run_.Pid(), "TfReadMe", "Reader");
   ASSERT_TRUE(reader);
-  Click(Child(reader, reader::ids::button1));  // &Accept
+  Click(Child(reader, reader::ids::ok));  // &Accept
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_EQ(ReadFile(Dest("license.txt")), Crlf({"Terms"}));
   EXPECT_EQ(ReadFile(Dest("app.txt")), "new program");

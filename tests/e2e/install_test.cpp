@@ -206,10 +206,10 @@ TEST_F(Install, ScrambledLicenceIsShownAndWrittenClear) {
   StartInstall({"\\App", "App", "Title", ":exit", "All done.", ":files", ":install", ":"});
   HWND reader = WaitForTopLevel(run_.Pid(), "TfReadMe", "Reader");
   ASSERT_TRUE(reader);
-  EXPECT_EQ(Text(Child(reader, reader::ids::Memo1)), "You may use this program.\r\n\r\nKeep it safe.");
-  EXPECT_EQ(Text(Child(reader, reader::ids::button1)), "&Accept");
-  EXPECT_TRUE(Visible(Child(reader, reader::ids::button2)));
-  Click(Child(reader, reader::ids::button1));
+  EXPECT_EQ(Text(Child(reader, reader::ids::text)), "You may use this program.\r\n\r\nKeep it safe.");
+  EXPECT_EQ(Text(Child(reader, reader::ids::ok)), "&Accept");
+  EXPECT_TRUE(Visible(Child(reader, reader::ids::decline)));
+  Click(Child(reader, reader::ids::ok));
   const MessageBoxView exit = NextBox();
   EXPECT_EQ(exit.text, "All done.");
   EXPECT_EQ(exit.caption, "Confirm");
@@ -226,7 +226,7 @@ TEST_F(Install, DeclineInstallsNothingAndEndsTheProgram) {
   StartInstall({"\\App", "App", "Title", ":exit", "Never shown", ":files", ":install", "a.txt", ":"});
   HWND reader = WaitForTopLevel(run_.Pid(), "TfReadMe", "Reader");
   ASSERT_TRUE(reader);
-  Click(Child(reader, reader::ids::button2));
+  Click(Child(reader, reader::ids::decline));
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
   EXPECT_TRUE(Exists(Dest()));
   EXPECT_FALSE(Exists(Dest("a.txt")));
@@ -240,12 +240,12 @@ TEST_F(Install, ReadmeAfterALicenceHasOnlyOk) {
   StartInstall({"\\App", "App", "Title"});
   HWND reader = WaitForTopLevel(run_.Pid(), "TfReadMe", "Reader");
   ASSERT_TRUE(reader);
-  Click(Child(reader, reader::ids::button1));
-  ASSERT_TRUE(WaitUntil([&] { return Text(Child(reader, reader::ids::Memo1)) == "New in this version"; }));
+  Click(Child(reader, reader::ids::ok));
+  ASSERT_TRUE(WaitUntil([&] { return Text(Child(reader, reader::ids::text)) == "New in this version"; }));
   EXPECT_TRUE(Visible(reader));
-  EXPECT_EQ(Text(Child(reader, reader::ids::button1)), "&OK");
-  EXPECT_FALSE(Visible(Child(reader, reader::ids::button2)));
-  Click(Child(reader, reader::ids::button1));
+  EXPECT_EQ(Text(Child(reader, reader::ids::ok)), "&OK");
+  EXPECT_FALSE(Visible(Child(reader, reader::ids::decline)));
+  Click(Child(reader, reader::ids::ok));
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());
 }
 

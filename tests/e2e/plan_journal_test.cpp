@@ -8,7 +8,7 @@
 
 #include "demo/layout.h"
 #include "driver.h"
-#include "install/journal_format.h"
+#include "install/plan/journal_format.h"
 #include "kit/layout.h"
 #include "kit/plan.h"
 #include "script/lines.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "install/szdd.h"
+#include "install/plan/szdd.h"
 #include "kit/szdd_compress.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "install/file_rules.h"
+#include "install/plan/file_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
-#include "install/uninstall_record.h"
+#include "install/plan/uninstall_record.h"
 
 namespace install {
 namespace {

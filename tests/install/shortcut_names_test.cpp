@@ -1,6 +1,6 @@
 // Caption lines, hot keys, shortcut paths and the record lines of the
 // shortcut step.
-#include "install/shortcut_names.h"
+#include "install/plan/shortcut_names.h"
 
 #include <gtest/gtest.h>
 

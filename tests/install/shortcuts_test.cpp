@@ -4,7 +4,7 @@
 #include "engine_run.h"
 #include "platform/com_scope.h"
 #include "raw_link.h"
-#include "shell/SheLink.h"
+#include "shell/shell_link.h"
 #include "setup_run.h"
 #include "test_folder.h"
 
@@ -94,7 +94,7 @@ TEST_F(ShortcutsTest, ShortExeSectionRecordsOnlyTheFolder) {
 // one too long for the component, a caption naming nothing) makes nothing
 // and never rewrites the shortcut read before it.
 TEST_F(ShortcutsTest, UnwritablePairsLeaveTheEarlierShortcutAlone) {
-  const std::string longCaption(shell::TShellLink::kMaxText - group_.size() - 4, 'x');
+  const std::string longCaption(shell::ShellLink::kMaxText - group_.size() - 4, 'x');
   const script::Lines record =
       Make({"Tool", "bin\\tool.exe", "Bad|Name", "notes.exe", longCaption, "notes.exe", "*x5Notes", "notes.exe"});
   EXPECT_EQ(TestFolder::Names(group_), Names{"Tool.lnk"});

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "install/szdd.h"
+#include "install/plan/szdd.h"
 #include "kit/szdd_compress.h"
 
 namespace {

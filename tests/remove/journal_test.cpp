@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "install/journal_format.h"
+#include "install/plan/journal_format.h"
 #include "remove/command_line.h"
 #include "remove/journal.h"
 #include "remove/plan.h"
-#include "install/wininit.h"
+#include "install/plan/wininit.h"
 
 namespace uninstall {
 namespace {

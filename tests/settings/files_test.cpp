@@ -3,7 +3,7 @@
 
 #include "fixtures.h"
 #include "engine_run.h"
-#include "install/system_ini.h"
+#include "install/apply/remove_driver_lines.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
 
@@ -60,9 +60,9 @@ TEST(SystemIni, AMissingFileOrFolderIsPassedOver) {
 
 // An install of nothing but the ":ini" lines with `windows` as the Windows
 // folder; the error that stopped it, if any.
-std::string WritePathFile(const script::Lines& iniwin, const std::string& windows, const std::string& destination) {
+std::string WritePathFile(const script::Lines& iniLines, const std::string& windows, const std::string& destination) {
   script::Lines script{"\\Test", "Test", "Test", ":ini"};
-  for (const std::string& line : iniwin) script.add(line);
+  for (const std::string& line : iniLines) script.add(line);
   script.add(":");
   return driver::RunEngine(script, destination, destination, destination + "\\Programs", windows).outcome.error;
 }

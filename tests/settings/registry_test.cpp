@@ -8,7 +8,7 @@
 
 #include "fixtures.h"
 #include "engine_run.h"
-#include "install/registry_ops.h"
+#include "install/apply/registry_ops.h"
 
 namespace install {
 namespace {
@@ -84,7 +84,7 @@ TEST_F(RegistryPhase, DataCodesOfBothSections) {
       {"C:\\other\\path", "C:\\other\\path", "C:\\other\\path"},
   };
   sections.exe = {"Marrowgate", "bin\\mg.exe"};
-  sections.uninst = {"twremove.exe"};
+  sections.unin = {"twremove.exe"};
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     AddEntry(sections.reg, "HKEY_CURRENT_USER", Sub(kUserKey, "Reg"), "v" + std::to_string(i), rows[i].data);
     AddEntry(sections.reg1, "HKEY_CURRENT_USER", Sub(kUserKey, "Reg1"), "v" + std::to_string(i), rows[i].data);
@@ -129,7 +129,7 @@ TEST_F(RegistryPhase, AnUnknownRootNameWritesNothingAnywhere) {
 TEST_F(RegistryPhase, AMissingScriptLineStopsAtTheEntryThatNeedsIt) {
   const struct {
     const char* name;
-    script::Lines exe, uninst;
+    script::Lines exe, unin;
     bool reg1;
     const char* data;
   } cases[] = {
@@ -142,7 +142,7 @@ TEST_F(RegistryPhase, AMissingScriptLineStopsAtTheEntryThatNeedsIt) {
     DeleteKey(HKEY_CURRENT_USER, kUserKey);
     sections = {};
     sections.exe = c.exe;
-    sections.uninst = c.uninst;
+    sections.unin = c.unin;
     sections.runStart = kStartName;
     script::Lines& list = c.reg1 ? sections.reg1 : sections.reg;
     AddEntry(list, "HKEY_CURRENT_USER", kUserKey, "before", "written");

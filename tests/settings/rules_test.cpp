@@ -2,11 +2,11 @@
 // path file's lines, data codes, config.cfg lines and the delete list.
 #include <gtest/gtest.h>
 
-#include "install/data_codes.h"
-#include "install/driver_lines.h"
-#include "install/path_file_lines.h"
-#include "install/registry_rules.h"
-#include "install/space_rules.h"
+#include "install/plan/data_codes.h"
+#include "install/plan/driver_lines.h"
+#include "install/plan/path_file_lines.h"
+#include "install/plan/registry_rules.h"
+#include "install/plan/space_rules.h"
 
 namespace install {
 namespace {
@@ -53,8 +53,8 @@ TEST(PathFileLines, RunMarkerDestinationThenOneLinePerEntry) {
 }
 
 TEST(DataCodes, UninstallCommandJoinsWindowsFolderProgramAndShortDestination) {
-  const script::Lines exe, uninst{"twremove.exe"};
-  CodeInputs in{"C:\\Program Files\\Marrowgate", "C:\\PROGRA~1\\MARROW~1", "C:\\WINDOWS", exe, uninst};
+  const script::Lines exe, unin{"twremove.exe"};
+  CodeInputs in{"C:\\Program Files\\Marrowgate", "C:\\PROGRA~1\\MARROW~1", "C:\\WINDOWS", exe, unin};
   EXPECT_EQ(UninstallCommand(in), "C:\\WINDOWS\\twremove.exe C:\\PROGRA~1\\MARROW~1");
   // Windows at a drive's root: one backslash, not two.
   in.windowsFolder = "C:\\";

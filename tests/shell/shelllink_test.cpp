@@ -1,5 +1,5 @@
 // The shell link component against Wine's real shell link object.
-#include "shell/SheLink.h"
+#include "shell/shell_link.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -10,21 +10,21 @@
 
 namespace {
 
-using shell::TShellLink;
+using shell::ShellLink;
 using testing_support::RawLink;
 using testing_support::ReadRawLink;
 using testing_support::TestFolder;
 using testing_support::WriteRawLink;
 
 // Every property but the update flag, for comparing whole states.
-std::string Describe(const TShellLink& l) {
+std::string Describe(const ShellLink& l) {
   return "Path=" + l.Path() + " Target=" + l.Target() + " WorkingDir=" + l.WorkingDir() +
          " Description=" + l.Description() + " Arguments=" + l.Arguments() + " IconLocation=" + l.IconLocation() +
          " HotKey=" + std::to_string(l.HotKey()) + " ShowCmd=" + std::to_string(l.ShowCmd()) +
          " IconNumber=" + std::to_string(l.IconNumber());
 }
 
-void FillSentinels(TShellLink& l) {
+void FillSentinels(ShellLink& l) {
   l.SetTarget("sentinel target");
   l.SetWorkingDir("sentinel folder");
   l.SetDescription("sentinel description");
@@ -63,7 +63,7 @@ class ShellLinkTest : public ::testing::Test {
 };
 
 TEST_F(ShellLinkTest, CreateLinkWritesTheTargetUnderTheNameAsGiven) {
-  TShellLink link;
+  ShellLink link;
   FillSentinels(link);
   const std::string before = Describe(link);
   link.CreateLink(folder_ / "Tool", tool_);
@@ -80,7 +80,7 @@ TEST_F(ShellLinkTest, CreateLinkWritesTheTargetUnderTheNameAsGiven) {
 }
 
 TEST_F(ShellLinkTest, WriteLinkStoresEveryFieldAndReadsBack) {
-  TShellLink writer;
+  ShellLink writer;
   writer.SetTarget(tool_);
   writer.SetWorkingDir(folder_ / "app\\");
   writer.SetDescription("Marrowgate notes");
@@ -99,7 +99,7 @@ TEST_F(ShellLinkTest, WriteLinkStoresEveryFieldAndReadsBack) {
   EXPECT_EQ(HeaderWord(bytes, 0x3C), static_cast<unsigned>(SW_SHOWMINNOACTIVE));
   EXPECT_EQ(HeaderWord(bytes, 0x40), 1606u);
 
-  TShellLink reader;
+  ShellLink reader;
   reader.SetPath(a_);
   EXPECT_EQ(reader.Path(), a_);
   EXPECT_EQ(reader.Target(), tool_);
@@ -113,7 +113,7 @@ TEST_F(ShellLinkTest, WriteLinkStoresEveryFieldAndReadsBack) {
 
 TEST_F(ShellLinkTest, WriteLinkToAnotherNameLeavesPath) {
   ASSERT_TRUE(WriteRawLink(a_, {tool_, "C:\\", "first", "", ""}));
-  TShellLink link;
+  ShellLink link;
   link.SetPath(a_);
   ASSERT_EQ(link.Path(), a_);
   link.SetDescription("copy");
@@ -132,8 +132,8 @@ TEST_F(ShellLinkTest, WriteLinkToAnotherNameLeavesPath) {
 TEST_F(ShellLinkTest, FailedReadsLeaveEveryPropertyUnchanged) {
   ASSERT_TRUE(WriteRawLink(a_, {tool_, "C:\\", "first", "", ""}));
   driver::WriteFile(folder_ / "text.lnk", "not a shortcut\r\n");
-  const std::string longest = NameOfLength(TShellLink::kMaxText, ".lnk");
-  const std::string tooLong = NameOfLength(TShellLink::kMaxText + 1, ".lnk");
+  const std::string longest = NameOfLength(ShellLink::kMaxText, ".lnk");
+  const std::string tooLong = NameOfLength(ShellLink::kMaxText + 1, ".lnk");
   ASSERT_TRUE(CopyFileA(a_.c_str(), longest.c_str(), FALSE));
   ASSERT_TRUE(CopyFileA(a_.c_str(), tooLong.c_str(), FALSE));
 
@@ -148,7 +148,7 @@ TEST_F(ShellLinkTest, FailedReadsLeaveEveryPropertyUnchanged) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TShellLink link;
+    ShellLink link;
     link.SetPath(a_);
     ASSERT_EQ(link.Path(), a_);
     FillSentinels(link);
@@ -157,14 +157,14 @@ TEST_F(ShellLinkTest, FailedReadsLeaveEveryPropertyUnchanged) {
     EXPECT_EQ(Describe(link), before);
   }
   // The same shortcut under the longest name the component takes is read.
-  TShellLink link;
+  ShellLink link;
   link.SetPath(longest);
   EXPECT_EQ(link.Path(), longest);
   EXPECT_EQ(link.Description(), "first");
 }
 
 TEST_F(ShellLinkTest, UpdateRereadsPathAndAlwaysSetsTheFlag) {
-  TShellLink link;
+  ShellLink link;
   EXPECT_FALSE(link.Update());
   FillSentinels(link);
   const std::string unread = Describe(link);
@@ -191,7 +191,7 @@ TEST_F(ShellLinkTest, NegativeIconIndexIsHeldInSixteenBits) {
   RawLink raw{tool_, "", "", "", tool_};
   raw.iconIndex = -2;
   ASSERT_TRUE(WriteRawLink(a_, raw));
-  TShellLink link;
+  ShellLink link;
   link.SetPath(a_);
   ASSERT_EQ(link.Path(), a_);
   EXPECT_EQ(link.IconNumber(), 0xFFFE);
@@ -206,7 +206,7 @@ TEST_F(ShellLinkTest, LongTextsAreReadWhole) {
   const std::string arguments(600, 'a');
   const std::string description(300, 'd');
   ASSERT_TRUE(WriteRawLink(a_, {tool_, "C:\\", description, arguments, ""}));
-  TShellLink link;
+  ShellLink link;
   link.SetPath(a_);
   EXPECT_EQ(link.Path(), a_);
   EXPECT_EQ(link.Arguments(), arguments);
@@ -214,7 +214,7 @@ TEST_F(ShellLinkTest, LongTextsAreReadWhole) {
 }
 
 TEST_F(ShellLinkTest, RefusedTargetWritesNothing) {
-  TShellLink link;
+  ShellLink link;
   link.SetTarget("C:\\links\\app\\to\"ol.exe");  // the shell takes no quote inside a path
   link.WriteLink(a_);
   link.CreateLink(b_, link.Target());
@@ -224,12 +224,12 @@ TEST_F(ShellLinkTest, RefusedTargetWritesNothing) {
 // A name, target or description over the limit writes nothing at all, not
 // even under a shortened name; at the limit everything is written whole.
 TEST_F(ShellLinkTest, OverLongTextsAreRefused) {
-  const std::string longName = NameOfLength(TShellLink::kMaxText + 1, ".lnk");
-  const std::string longTarget = std::string("C:\\") + std::string(TShellLink::kMaxText - 6, 't') + ".exe";
-  ASSERT_EQ(longTarget.size(), TShellLink::kMaxText + 1);
-  const std::string longText(TShellLink::kMaxText + 1, 'd');
+  const std::string longName = NameOfLength(ShellLink::kMaxText + 1, ".lnk");
+  const std::string longTarget = std::string("C:\\") + std::string(ShellLink::kMaxText - 6, 't') + ".exe";
+  ASSERT_EQ(longTarget.size(), ShellLink::kMaxText + 1);
+  const std::string longText(ShellLink::kMaxText + 1, 'd');
 
-  TShellLink link;
+  ShellLink link;
   link.CreateLink(longName, tool_);
   link.CreateLink(a_, longTarget);
   link.SetTarget(tool_);
@@ -242,10 +242,10 @@ TEST_F(ShellLinkTest, OverLongTextsAreRefused) {
   link.WriteLink(longName);
   EXPECT_EQ(TestFolder::Names(folder_.Path()), std::vector<std::string>{"app"});
 
-  const std::string longestName = NameOfLength(TShellLink::kMaxText, ".lnk");
+  const std::string longestName = NameOfLength(ShellLink::kMaxText, ".lnk");
   link.SetDescription(longText.substr(1));
   link.WriteLink(longestName);
-  TShellLink reader;
+  ShellLink reader;
   reader.SetPath(longestName);
   EXPECT_EQ(reader.Path(), longestName);
   EXPECT_EQ(reader.Description(), longText.substr(1));

@@ -10,7 +10,7 @@
 #include "platform/late_bound.h"
 #include "platform/message_dialog.h"
 #include "reader/ids.h"
-#include "reader/uReadMe.h"
+#include "reader/text_dialog.h"
 
 namespace {
 
@@ -126,16 +126,16 @@ struct WithApplication {
 class Reader : public ::testing::Test, WithApplication {
  protected:
   HWND WaitForReader() { return WaitForTopLevel(GetCurrentProcessId(), "TfReadMe", "Reader"); }
-  reader::TfReadMe fReadMe;
+  reader::TextDialog dialog;
 };
 
 TEST_F(Reader, EnterRightAfterOpeningAcceptsAndEmptiesTheText) {
-  fReadMe.Memo1.SetText("line one\r\nline two");
+  dialog.memo.SetText("line one\r\nline two");
   const int result = WhileAnswering([&] { PressKey(WaitForReader(), VK_RETURN); },
-                                    [&] { return fReadMe.ShowModal(); });
+                                    [&] { return dialog.ShowModal(); });
   EXPECT_EQ(result, 1);
-  EXPECT_EQ(fReadMe.Memo1.Text(), "");
-  EXPECT_FALSE(fReadMe.Visible());
+  EXPECT_EQ(dialog.memo.Text(), "");
+  EXPECT_FALSE(dialog.Visible());
 }
 
 // Run also with Wine reporting Windows 95, whose edit control would cut the
@@ -143,25 +143,25 @@ TEST_F(Reader, EnterRightAfterOpeningAcceptsAndEmptiesTheText) {
 TEST_F(Reader, ShowsALongTextWhole) {
   std::string text;
   for (int line = 0; text.size() < 100000; ++line) text += "Clause " + std::to_string(line) + " {\\rtf1 kept as written.\r\n";
-  fReadMe.Memo1.SetText(text);
+  dialog.memo.SetText(text);
   char windowClass[32] = "";
-  GetClassNameA(fReadMe.Memo1.Handle(), windowClass, sizeof windowClass);
+  GetClassNameA(dialog.memo.Handle(), windowClass, sizeof windowClass);
   EXPECT_STRCASEEQ(windowClass, platform::IsWindowsNT() ? "Edit" : "RichEdit");
-  EXPECT_EQ(GetDlgCtrlID(fReadMe.Memo1.Handle()), reader::ids::Memo1);
-  EXPECT_TRUE(fReadMe.Memo1.Text() == text) << fReadMe.Memo1.Text().size() << " of " << text.size() << " bytes";
+  EXPECT_EQ(GetDlgCtrlID(dialog.memo.Handle()), reader::ids::text);
+  EXPECT_TRUE(dialog.memo.Text() == text) << dialog.memo.Text().size() << " of " << text.size() << " bytes";
 }
 
 TEST_F(Reader, EscDeclinesAndKeepsTheText) {
-  fReadMe.Memo1.SetText("terms");
+  dialog.memo.SetText("terms");
   const int result = WhileAnswering([&] { PressKey(WaitForReader(), VK_ESCAPE); },
-                                    [&] { return fReadMe.ShowModal(); });
+                                    [&] { return dialog.ShowModal(); });
   EXPECT_EQ(result, 2);
-  EXPECT_EQ(fReadMe.Memo1.Text(), "terms");
+  EXPECT_EQ(dialog.memo.Text(), "terms");
 }
 
 TEST_F(Reader, WithDeclineHiddenEscDoesNothing) {
-  fReadMe.button2.SetVisible(false);
-  fReadMe.Memo1.SetText("readme");
+  dialog.declineButton.SetVisible(false);
+  dialog.memo.SetText("readme");
   std::string textAfterEsc;
   bool openAfterEsc = false;
   const int result = WhileAnswering(
@@ -170,25 +170,25 @@ TEST_F(Reader, WithDeclineHiddenEscDoesNothing) {
         PressKey(window, VK_ESCAPE);
         Sleep(300);
         openAfterEsc = Visible(window);
-        Click(Child(window, reader::ids::button1));
+        Click(Child(window, reader::ids::ok));
       },
-      [&] { return fReadMe.ShowModal(); });
+      [&] { return dialog.ShowModal(); });
   EXPECT_TRUE(openAfterEsc);
   EXPECT_EQ(result, 1);
 }
 
 TEST_F(Reader, LooksAsDesigned) {
   RECT client;
-  GetClientRect(fReadMe.Handle(), &client);
+  GetClientRect(dialog.Handle(), &client);
   EXPECT_EQ(client.right, 385);
   EXPECT_EQ(client.bottom, 412);
-  const LONG style = GetWindowLongA(fReadMe.Handle(), GWL_STYLE);
+  const LONG style = GetWindowLongA(dialog.Handle(), GWL_STYLE);
   EXPECT_FALSE(style & WS_SYSMENU);
   EXPECT_FALSE(style & WS_THICKFRAME);
-  EXPECT_TRUE(GetWindowLongA(fReadMe.Memo1.Handle(), GWL_STYLE) & ES_READONLY);
-  EXPECT_TRUE(GetWindowLongA(fReadMe.Memo1.Handle(), GWL_STYLE) & WS_VSCROLL);
-  EXPECT_EQ(fReadMe.button1.Text(), "&OK");
-  EXPECT_EQ(fReadMe.button2.Text(), "&Decline");
+  EXPECT_TRUE(GetWindowLongA(dialog.memo.Handle(), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongA(dialog.memo.Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(dialog.okButton.Text(), "&OK");
+  EXPECT_EQ(dialog.declineButton.Text(), "&Decline");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // character, never a separator.
 #include <gtest/gtest.h>
 
-#include "install/paths.h"
+#include "install/plan/paths.h"
 #include "platform/path_chars.h"
 #include "setup/wizard_rules.h"
 
