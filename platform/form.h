@@ -43,6 +43,10 @@ class Form : public Container {
     int clientHeight = 200;
     bool centred = false;
   };
+  // A window centred on the screen, with the form's own colour.
+  static Style Centred(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
+    return {style, exStyle, CLR_INVALID, clientWidth, clientHeight, true};
+  }
 
   Form(const char* className, const std::string& caption, const Style& style);
   virtual ~Form();

@@ -4,23 +4,10 @@
 
 namespace reader {
 
-namespace {
-
-platform::Form::Style ReaderStyle() {
-  platform::Form::Style s;
-  // A dialog border without system menu: only the buttons close it.
-  s.style = WS_POPUP | WS_CAPTION | WS_DLGFRAME;
-  s.exStyle = WS_EX_DLGMODALFRAME;
-  s.clientWidth = 385;
-  s.clientHeight = 412;
-  s.centred = true;
-  return s;
-}
-
-}  // namespace
-
+// A dialog border without system menu: only the buttons close it.
 TextDialog::TextDialog()
-    : Form("TfReadMe", "Reader", ReaderStyle()),
+    : Form("TfReadMe", "Reader",
+           Centred(WS_POPUP | WS_CAPTION | WS_DLGFRAME, WS_EX_DLGMODALFRAME, 385, 412)),
       memo(*this, ids::text, {0, 0, 385, 377}),
       okButton(*this, ids::ok, "&OK", platform::Glyph::Tick, {302, 382, 75, 25}),
       declineButton(*this, ids::decline, "&Decline", platform::Glyph::Cross, {219, 382, 75, 25}) {

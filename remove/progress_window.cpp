@@ -4,24 +4,10 @@
 
 namespace uninstall {
 
-namespace {
-
-platform::Form::Style RemoveStyle() {
-  platform::Form::Style s;
-  s.style = WS_POPUP | WS_CAPTION;
-  s.exStyle = WS_EX_DLGMODALFRAME;
-  s.clientWidth = 345;
-  s.clientHeight = 59;
-  s.centred = true;
-  return s;
-}
-
-}  // namespace
-
 void QuietView::Report(const Outcome& outcome) { log_.Write(LogLine(outcome)); }
 
 RemovalWindow::RemovalWindow(platform::LogFile& log)
-    : Form("TfRemove", "Removing", RemoveStyle()),
+    : Form("TfRemove", "Removing", Centred(WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, 345, 59)),
       QuietView(log),
       statusLabel(*this, ids::status, "", {8, 8, 329, 16}),
       progress(*this, ids::progress, {8, 30, 329, 20}) {}

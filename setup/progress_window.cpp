@@ -4,22 +4,9 @@
 
 namespace setup {
 
-namespace {
-
-platform::Form::Style ProgressStyle() {
-  platform::Form::Style s;
-  s.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  s.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
-  s.clientWidth = 345;
-  s.clientHeight = 59;
-  s.centred = true;
-  return s;
-}
-
-}  // namespace
-
 ProgressWindow::ProgressWindow()
-    : Form("TfCopy", "Installing", ProgressStyle()),
+    : Form("TfCopy", "Installing",
+           Centred(WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, 345, 59)),
       statusLabel_(*this, progress_ids::status, "", {8, 8, 329, 16}),
       progressBar_(*this, progress_ids::progress, {8, 30, 329, 20}),
       closeTimer_(*this, 250) {
