@@ -8,6 +8,7 @@
 #include "install/plan/data_codes.h"
 #include "install/plan/file_list.h"
 #include "install/plan/file_rules.h"
+#include "install/plan/path_file_lines.h"
 #include "install/plan/paths.h"
 #include "install/plan/entries.h"
 #include "install/plan/registry_rules.h"
@@ -454,6 +455,10 @@ class Checker {
 
   void Ini() {
     const List& list = Get(marker::kIni);
+    if (list.items.size() >= 2 && !install::IsPathFileName(list.items.at(0)))
+      Error(list.at[0], "\":ini\" file name " + Quoted(list.items.at(0)) +
+                            " is not a plain file name of its own in the Windows folder (no \"\\\", \"/\", \":\" or "
+                            "\"..\", none of the system's own files); the install stops with \"Cannot create file\"");
     for (std::size_t k = 1; k < list.items.size(); ++k) {
       const std::string& item = list.items.at(k);
       if (item[0] == '~' && !installed_.count(script::LowerAscii(kDestination + item.substr(1))))
