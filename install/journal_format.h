@@ -44,7 +44,6 @@ std::optional<JournalFields> SplitJournalLine(const std::string& line);
 
 std::string HexBytes(const std::string& bytes);
 std::optional<std::string> BytesFromHex(const std::string& hex);
-std::string Decimal(unsigned long number);
 std::optional<unsigned long> ParseDecimal(const std::string& text);
 
 }  // namespace install

@@ -222,7 +222,7 @@ class Remover {
       return Report({Result::Kept, step.path, "it was there before the install"});
     }
     registry::WriteDword(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path, static_cast<DWORD>(left));
-    Report({Result::Kept, step.path, "other programs use it (use count " + install::Decimal(left) + ")"});
+    Report({Result::Kept, step.path, "other programs use it (use count " + std::to_string(left) + ")"});
   }
 
   // A start-up value goes only while it starts a program of this product.

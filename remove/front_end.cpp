@@ -36,7 +36,7 @@ struct Inputs {
 
 // A damaged file names itself and the line.
 std::string Damaged(const std::string& path, const RecordError& error) {
-  return "The uninstall record " + path + " is damaged at line " + install::Decimal(error.Line()) + ": " +
+  return "The uninstall record " + path + " is damaged at line " + std::to_string(error.Line()) + ": " +
          error.what() + ". Nothing was removed.";
 }
 

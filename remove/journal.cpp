@@ -25,7 +25,7 @@ bool WellFormed(char kind, const std::vector<std::string>& f) {
   return false;
 }
 
-std::string LineNumber(std::size_t number) { return "line " + install::Decimal(number); }
+std::string LineNumber(std::size_t number) { return "line " + std::to_string(number); }
 
 }  // namespace
 
