@@ -29,6 +29,8 @@
 
 namespace install {
 
+// The uninstall record beside it, in the format other removal programs read.
+inline constexpr char kRecordName[] = "unin.ini";
 inline constexpr char kJournalName[] = "unin.jnl";
 
 // One line, its fields escaped, ended by CR LF.

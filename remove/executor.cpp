@@ -84,7 +84,7 @@ class Remover {
       case Action::Profile: return RestoreProfile(step);
       case Action::StartupValues: return RemoveStartupValues();
       case Action::RecordFiles:
-        RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
+        RemoveFile(install::InFolder(rules_.Destination(), install::kRecordName), false);
         return SettleJournal();
       case Action::Destination: return RemoveDestination();
       case Action::MadeFolder:

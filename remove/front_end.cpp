@@ -43,7 +43,7 @@ std::string Damaged(const std::string& path, const RecordError& error) {
 // Both files are read and checked whole before anything is removed. Without
 // either, "Cannot open file" names the record.
 Inputs LoadInputs(const std::string& folder) {
-  const std::string recordPath = install::InFolder(folder, "unin.ini");
+  const std::string recordPath = install::InFolder(folder, install::kRecordName);
   const std::string journalPath = install::InFolder(folder, install::kJournalName);
   Inputs inputs;
   const bool haveJournal = platform::FileExists(journalPath);
