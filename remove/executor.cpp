@@ -24,9 +24,6 @@ namespace registry = platform::registry;
 
 namespace {
 
-constexpr const char* kStartupKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices"};
-
 std::string ValueText(const RegValueRef& v) {
   return v.key.root + "\\" + v.key.path + "\\" + (v.name.empty() ? "(default)" : v.name);
 }
@@ -272,7 +269,7 @@ class Remover {
   // Start-up values that start a program in the destination folder, except
   // those the journal has put back to what they were.
   void RemoveStartupValues() {
-    for (const char* path : kStartupKeys) {
+    for (const char* path : {install::kRunKey, install::kRunServicesKey}) {
       for (const std::string& name : registry::ValueNames(HKEY_LOCAL_MACHINE, path)) {
         const RegValueRef value{{"HKEY_LOCAL_MACHINE", path}, name};
         if (Restored(value)) continue;
