@@ -1,5 +1,7 @@
 #include "platform/command_words.h"
 
+#include <algorithm>
+
 #include "script/lines.h"
 
 namespace platform {
@@ -17,26 +19,17 @@ std::optional<CommandWord> NextCommandWord(const std::string& line, std::size_t&
   const std::size_t from = at;
   bool quoted = false;
   while (at < line.size() && (quoted || !IsBlank(line[at]))) {
-    if (line[at] == '\\') {
-      std::size_t end = at;
-      while (end < line.size() && line[end] == '\\') ++end;
-      const bool beforeQuote = end < line.size() && line[end] == '"';
-      word.text.append(beforeQuote ? (end - at) / 2 : end - at, '\\');
-      if (beforeQuote && (end - at) % 2) {
-        word.text += '"';
-        ++end;
-      }
-      at = end;
-    } else if (line[at] == '"') {
-      if (quoted && at + 1 < line.size() && line[at + 1] == '"') {
-        word.text += '"';
-        ++at;
-        quoted = false;
-      } else {
-        quoted = !quoted;
-      }
-      ++at;
-    } else {
+    const std::size_t slashes = std::min(line.find_first_not_of('\\', at), line.size()) - at;
+    at += slashes;
+    const bool quote = at < line.size() && line[at] == '"';
+    word.text.append(quote ? slashes / 2 : slashes, '\\');
+    if (quote && !(slashes % 2)) {
+      // "" inside a quoted stretch is a quote, and the stretch ends.
+      const bool doubled = quoted && at + 1 < line.size() && line[at + 1] == '"';
+      if (doubled) word.text += '"';
+      quoted = !quoted && !doubled;
+      at += doubled ? 2 : 1;
+    } else if (quote || !slashes) {
       word.text += line[at++];
     }
   }
@@ -46,9 +39,8 @@ std::optional<CommandWord> NextCommandWord(const std::string& line, std::size_t&
 }
 
 std::string RestOfLine(const std::string& line, std::size_t at) {
-  std::string rest;
-  for (std::size_t i = at; i < line.size(); ++i)
-    if (line[i] != '"') rest += line[i];
+  std::string rest = line.substr(at);
+  rest.erase(std::remove(rest.begin(), rest.end(), '"'), rest.end());
   return script::Trim(rest);
 }
 
