@@ -29,12 +29,6 @@ namespace marker = script::marker;
 // "1 line", "3 lines".
 std::string LineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // Stand-ins for the folders that only the user's machine knows; no script
 // line can hold them.
 const std::string kWindows = "\001windows";
@@ -171,7 +165,7 @@ class Checker {
     const std::vector<bool> inside = InsideSections();
     for (std::size_t i = 0; i < script_.size(); ++i) {
       const std::string& line = script_.at(i);
-      const std::string key = script::LowerAscii(Trim(line));
+      const std::string key = script::LowerAscii(script::Trim(line));
       const auto found = known.find(key);
       if (found == known.end()) {
         if (!inside[i] && key.size() > 1 && key[0] == ':') {
@@ -368,7 +362,7 @@ class Checker {
                                        : " needs the first program, the second line of \":exe\", which has " +
                                              LineCount(Get(marker::kExe).items.size())));
       }
-      const std::string trimmed = Trim(e.data);
+      const std::string trimmed = script::Trim(e.data);
       if (trimmed != e.data && IsCode(trimmed, set, codes))
         Warning(line, entry + ": data line " + Quoted(e.data) + " has blanks around the data code " + Quoted(trimmed) +
                           "; it is stored as plain text");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "install/plan/journal_format.h"
 #include "kit/check.h"
 #include "kit/disk_set.h"
 #include "kit/layout.h"
@@ -210,7 +211,7 @@ int Plan(const Args& args) {
   if (args.Flag("--record")) {
     kit::WriteWholeFile(args.Option("--record"), record);
   } else {
-    Print("unin.ini:\n");
+    Print(std::string(install::kRecordName) + ":\n");
     Output(record, "");
   }
   return 0;

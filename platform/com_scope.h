@@ -3,7 +3,8 @@
 
 namespace platform {
 
-// COM for the calling thread for the life of the object.
+// COM for the life of the scope, for the shell's objects (shortcuts):
+// initialised on this thread, and uninitialised again only when it was.
 class ComScope {
  public:
   ComScope() : ready_(SUCCEEDED(CoInitialize(nullptr))) {}

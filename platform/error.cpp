@@ -20,9 +20,7 @@ std::string SystemErrorText(unsigned long code) {
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
     message.pop_back();
   if (!message.empty()) return message;
-  char number[16];
-  wsprintfA(number, "%lu", code);
-  return std::string("system error ") + number;
+  return "system error " + std::to_string(code);
 }
 
 }  // namespace platform

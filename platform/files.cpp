@@ -106,9 +106,7 @@ std::optional<std::uint64_t> FileSize(const std::string& path) {
     if (!ex(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   } else {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    FindClose(search);
+    if (!FindHandle(FindFirstFileA(path.c_str(), &found))) return std::nullopt;
     data.dwFileAttributes = found.dwFileAttributes;
     data.nFileSizeHigh = found.nFileSizeHigh;
     data.nFileSizeLow = found.nFileSizeLow;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/handle.h"
 
 namespace platform {
 
@@ -160,15 +161,14 @@ std::vector<WORD> EmptyTemplate() {
 
 int MessageDlg(const std::string& text, DialogType type, unsigned buttons, unsigned defaultButton) {
   if (!(buttons & (Yes | No | OK | Cancel))) buttons = OK;
-  HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           "MS Sans Serif");
-  Request request{text, type, buttons, defaultButton, font};
+  const GdiObject font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                   "MS Sans Serif"));
+  Request request{text, type, buttons, defaultButton, static_cast<HFONT>(font.get())};
   std::vector<WORD> tmpl = EmptyTemplate();
   const INT_PTR result = DialogBoxIndirectParamA(
       Application::Instance().Module(), reinterpret_cast<LPCDLGTEMPLATEA>(tmpl.data()),
       GetActiveWindow(), DialogProc, reinterpret_cast<LPARAM>(&request));
-  DeleteObject(font);
   return result > 0 ? static_cast<int>(result) : EscResult(buttons);
 }
 

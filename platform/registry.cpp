@@ -111,10 +111,8 @@ bool WriteString(HKEY root, const std::string& path, const std::string& name,
 
 bool DeleteTree(HKEY root, const std::string& path) {
   const std::string sub = Relative(path);
-  HKEY probe = nullptr;
-  if (sub.empty() || RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &probe) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(probe);
+  // Opened to see that it may be deleted, and closed again before it is.
+  if (sub.empty() || !Open(root, path, false)) return false;
   DeleteSubtree(root, sub);
   return true;
 }

@@ -26,9 +26,6 @@ namespace registry = platform::registry;
 
 namespace {
 
-constexpr const char* kStartupKeys[] = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices"};
-
 std::string ValueText(const RegValueRef& v) {
   return v.key.root + "\\" + v.key.path + "\\" + (v.name.empty() ? "(default)" : v.name);
 }
@@ -89,7 +86,7 @@ class Remover {
         return RestoreProfile(step, step.earlierEntry);
       case Action::StartupValues: return RemoveStartupValues();
       case Action::RecordFiles:
-        RemoveFile(install::InFolder(rules_.Destination(), "unin.ini"), false);
+        RemoveFile(install::InFolder(rules_.Destination(), install::kRecordName), false);
         return SettleJournal();
       case Action::Destination: return RemoveDestination();
       case Action::MadeFolder:
@@ -227,7 +224,7 @@ class Remover {
       return Report({Result::Kept, step.path, "it was there before the install"});
     }
     registry::WriteDword(HKEY_LOCAL_MACHINE, install::kSharedDllsKey, step.path, static_cast<DWORD>(left));
-    Report({Result::Kept, step.path, "other programs use it (use count " + install::Decimal(left) + ")"});
+    Report({Result::Kept, step.path, "other programs use it (use count " + std::to_string(left) + ")"});
   }
 
   // A start-up value goes only while it starts a program of this product.
@@ -296,7 +293,7 @@ class Remover {
   // Start-up values that start a program in the destination folder, except
   // those the journal has put back to what they were.
   void RemoveStartupValues() {
-    for (const char* path : kStartupKeys) {
+    for (const char* path : {install::kRunKey, install::kRunServicesKey}) {
       for (const std::string& name : registry::ValueNames(HKEY_LOCAL_MACHINE, path)) {
         const RegValueRef value{{"HKEY_LOCAL_MACHINE", path}, name};
         if (Restored(value)) continue;

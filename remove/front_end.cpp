@@ -36,14 +36,14 @@ struct Inputs {
 
 // A damaged file names itself and the line.
 std::string Damaged(const std::string& path, const RecordError& error) {
-  return "The uninstall record " + path + " is damaged at line " + install::Decimal(error.Line()) + ": " +
+  return "The uninstall record " + path + " is damaged at line " + std::to_string(error.Line()) + ": " +
          error.what() + ". Nothing was removed.";
 }
 
 // Both files are read and checked whole before anything is removed. Without
 // either, "Cannot open file" names the record.
 Inputs LoadInputs(const std::string& folder) {
-  const std::string recordPath = install::InFolder(folder, "unin.ini");
+  const std::string recordPath = install::InFolder(folder, install::kRecordName);
   const std::string journalPath = install::InFolder(folder, install::kJournalName);
   Inputs inputs;
   const bool haveJournal = platform::FileExists(journalPath);

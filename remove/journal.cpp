@@ -44,12 +44,12 @@ Held HeldOf(const std::vector<std::string>& f) {
   return f[0].substr(1);
 }
 
-std::string LineNumber(std::size_t number) { return "line " + install::Decimal(number); }
+std::string LineNumber(std::size_t number) { return "line " + std::to_string(number); }
 
 }  // namespace
 
 std::string ValueForm(unsigned long type, const std::string& bytes) {
-  return install::Decimal(type) + ":" + install::HexBytes(bytes);
+  return std::to_string(type) + ":" + install::HexBytes(bytes);
 }
 
 std::optional<TypedData> ValueOfForm(const std::string& form) {

@@ -1,5 +1,5 @@
 #pragma once
-// The install journal (install/journal_format.h) read back. One folder may
+// The install journal (install/plan/journal_format.h) read back. One folder may
 // hold several products: each install pass belongs to the product its start
 // line names, and a product is read, and removed, on its own.
 #include <optional>

@@ -152,7 +152,7 @@ PutBack DecidePutBack(const std::string& product, const std::vector<PlacePass>& 
 std::string HandOversText(const HandOvers& handOvers) {
   std::string text;
   for (const auto& [key, found] : handOvers)
-    text += install::JournalLine('H', {key.first, install::Decimal(key.second), found ? "=" + *found : "-"});
+    text += install::JournalLine('H', {key.first, std::to_string(key.second), found ? "=" + *found : "-"});
   return text;
 }
 

@@ -11,4 +11,4 @@ add_library(remove_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/safety.cpp
 )
 target_include_directories(remove_rules PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(remove_rules PUBLIC engine_rules script)
+target_link_libraries(remove_rules PUBLIC engine_rules command_words script)

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "install/plan/registry_rules.h"
 #include "platform/path_chars.h"
 
 namespace uninstall {
@@ -9,13 +10,13 @@ namespace uninstall {
 namespace {
 
 // Keys of the system below HKEY_LOCAL_MACHINE or a user's hive: the keys
-// themselves, their values and every key above them stay.
+// themselves, their values and every key above them stay. Compared in lower case.
 constexpr std::string_view kSystemKeys[] = {
-    "software\\microsoft\\windows\\currentversion\\run",
-    "software\\microsoft\\windows\\currentversion\\runservices",
+    install::kRunKey,
+    install::kRunServicesKey,
     "software\\microsoft\\windows\\currentversion\\uninstall",
     "software\\microsoft\\windows\\currentversion\\app paths",
-    "software\\microsoft\\windows\\currentversion\\shareddlls",
+    install::kSharedDllsKey,
 };
 
 // Trees that Windows owns whole: what starts programs at log-on or with
@@ -48,6 +49,8 @@ constexpr std::string_view kSystemClasses[] = {
 constexpr std::string_view kStartupSections[][2] = {{"win.ini", "windows"}, {"system.ini", "boot"}};
 
 bool StartsWith(std::string_view text, std::string_view head) { return text.substr(0, head.size()) == head; }
+
+std::string Lower(std::string_view key) { return script::LowerAscii(std::string(key)); }
 
 // `path` is `tree` or lies below it.
 bool InTree(std::string_view path, std::string_view tree) {
@@ -105,7 +108,7 @@ bool IsSystemClass(const std::string& name) {
 // A key of Windows that stays with its values, or one of its trees.
 bool IsWindowsKey(const std::string& path) {
   for (std::string_view system : kSystemKeys)
-    if (path == system) return true;
+    if (path == Lower(system)) return true;
   for (std::string_view tree : kWindowsTrees)
     if (InTree(path, tree)) return true;
   return false;
@@ -114,7 +117,7 @@ bool IsWindowsKey(const std::string& path) {
 // A key above a key of Windows: deleting it would take that key along.
 bool HoldsWindowsKey(const std::string& path) {
   for (std::string_view system : kSystemKeys)
-    if (StartsWith(system, path + "\\")) return true;
+    if (StartsWith(Lower(system), path + "\\")) return true;
   for (std::string_view tree : kWindowsTrees)
     if (StartsWith(tree, path + "\\")) return true;
   return false;
@@ -289,7 +292,7 @@ RegKey SafetyRules::CanonicalKey(const RegKey& key) {
 
 bool SafetyRules::IsStartupKey(const RegKey& key) {
   const RegKey form = CanonicalKey(key);
-  return form.root != "HKEY_CLASSES_ROOT" && (form.path == kSystemKeys[0] || form.path == kSystemKeys[1]);
+  return form.root != "HKEY_CLASSES_ROOT" && (form.path == Lower(install::kRunKey) || form.path == Lower(install::kRunServicesKey));
 }
 
 std::string SafetyRules::KeyRefusal(const RegKey& key) {

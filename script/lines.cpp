@@ -68,4 +68,10 @@ std::string LowerAscii(std::string text) {
   return text;
 }
 
+std::string Trim(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace script

@@ -64,4 +64,7 @@ std::string JoinLines(const Lines& lines);
 // code page.
 std::string LowerAscii(std::string text);
 
+// Without the blanks (spaces and tabs) at either end.
+std::string Trim(const std::string& text);
+
 }  // namespace script

@@ -1,8 +1,8 @@
 #include "setup/command_line.h"
 
-#include <algorithm>
 #include <cstring>
 
+#include "platform/command_words.h"
 #include "platform/path_chars.h"
 #include "script/lines.h"
 #include "setup/switch_paths.h"
@@ -12,30 +12,6 @@ namespace setup {
 namespace {
 
 bool StartsWith(const std::string& lower, const char* prefix) { return lower.compare(0, strlen(prefix), prefix) == 0; }
-
-// The next blank-separated word, quotes anywhere in it taken out.
-std::string TakeWord(const std::string& line, std::size_t& at) {
-  std::string word;
-  bool quoted = false;
-  for (; at < line.size() && (quoted || line[at] != ' '); ++at) {
-    if (line[at] == '"') quoted = !quoted;
-    else word += line[at];
-  }
-  return word;
-}
-
-std::string WithoutQuotes(const std::string& text) {
-  std::string out;
-  for (char c : text)
-    if (c != '"') out += c;
-  return out;
-}
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -48,12 +24,12 @@ Options ParseCommandLine(const std::string& arguments) {
   Options o;
   std::size_t at = 0;
   std::string firstSwitch;  // the first that needs /S
-  while (true) {
-    while (at < arguments.size() && arguments[at] == ' ') ++at;
-    if (at >= arguments.size()) break;
-    const std::string rest = script::LowerAscii(WithoutQuotes(arguments.substr(at, 4)));
-    if (StartsWith(rest, "/d=")) {
-      const std::string given = Trimmed(WithoutQuotes(arguments.substr(at)).substr(3));
+  while (const auto next = platform::NextCommandWord(arguments, at)) {
+    const std::string& word = next->text;
+    const std::string& written = next->written;
+    const std::string lower = script::LowerAscii(word);
+    if (StartsWith(lower, "/d=")) {
+      const std::string given = script::Trim(platform::RestOfLine(arguments, at - written.size()).substr(3));
       if (firstSwitch.empty()) firstSwitch = "/D=" + given;
       const auto folder = NormalFolder(given);
       if (!folder)
@@ -65,12 +41,8 @@ Options ParseCommandLine(const std::string& arguments) {
         o.destination = platform::WithoutTrailingBackslash(given);
       break;
     }
-    const std::size_t from = at;
-    const std::string word = TakeWord(arguments, at);
-    const std::string written = arguments.substr(from, at - from);
-    const std::string lower = script::LowerAscii(word);
     if (lower != "/s" && lower != "/?" && firstSwitch.empty()) firstSwitch = written;
-    if (std::count(written.begin(), written.end(), '"') % 2) {
+    if (next->quoteOpen) {
       Refuse(o, written + ": a quote is not closed");
     } else if (lower == "/s") {
       o.silent = true;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "install/plan/journal_format.h"
 #include "platform/path_chars.h"
 #include "script/lines.h"
 
@@ -94,7 +95,7 @@ bool NamesProductRecord(const std::string& logPath) {
   const std::size_t slash = platform::LastDelimiter(logPath, "\\/:");
   const std::string name =
       script::LowerAscii(WithoutTrailingDots(slash == std::string::npos ? logPath : logPath.substr(slash + 1)));
-  return name == "unin.ini" || name == "unin.jnl";
+  return name == install::kRecordName || name == install::kJournalName;
 }
 
 }  // namespace setup

@@ -81,7 +81,7 @@ void Journal::FileKeptNewer(const std::string& path) {
 }
 
 void Journal::UseCount(const std::string& path, std::optional<unsigned long> before) {
-  Write(JournalLine('N', {path, before ? Decimal(*before) : "-"}));
+  Write(JournalLine('N', {path, before ? std::to_string(*before) : "-"}));
 }
 
 void Journal::FoldersMade(const std::vector<std::string>& folders) {
@@ -112,7 +112,7 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
   const std::string path = !key.empty() && key[0] == '\\' ? key.substr(1) : key;
   Note("registry value: " + rootName + "\\" + path + " \"" + name + "\"" + (earlier ? "" : " (new)"));
   if (earlier)
-    Write(JournalLine('V', {rootName, path, name, Decimal(earlier->type), HexBytes(earlier->data)}));
+    Write(JournalLine('V', {rootName, path, name, std::to_string(earlier->type), HexBytes(earlier->data)}));
   else
     Write(JournalLine('V', {rootName, path, name, "-"}));
 }
@@ -121,7 +121,7 @@ void Journal::ValueSet(const std::string& rootName, const std::string& key, cons
   const auto root = RootKeyIndex(rootName);
   if (!root) return;
   const auto now = platform::registry::ReadValue(platform::registry::RootKey(*root), key, name);
-  Write(now ? JournalLine('W', {Decimal(now->type), HexBytes(now->data)}) : JournalLine('W', {"-"}));
+  Write(now ? JournalLine('W', {std::to_string(now->type), HexBytes(now->data)}) : JournalLine('W', {"-"}));
 }
 
 void Journal::ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,

@@ -4,6 +4,7 @@
 
 #include "install/plan/data_codes.h"
 #include "install/plan/file_rules.h"
+#include "install/plan/journal_format.h"
 #include "install/plan/path_file_lines.h"
 #include "install/plan/paths.h"
 #include "install/plan/registry_rules.h"
@@ -111,7 +112,7 @@ class Planner {
       const std::string folder = InFolder(destination, lists.extraFolder);
       Add(step::ExtraFile{InFolder(machine_.sourceFolder, lists.extraFile), folder, folder + "\\" + lists.extraFile});
     }
-    Add(step::SaveRecord{InFolder(destination, "unin.ini")});
+    Add(step::SaveRecord{InFolder(destination, kRecordName)});
     if (lists.iniLines.size() >= 2) {
       // Nothing outside the Windows folder, and none of its own files, is replaced by these lines.
       if (!IsPathFileName(lists.iniLines.at(0))) throw StopHere("Cannot create file " + lists.iniLines.at(0));

@@ -85,15 +85,6 @@ std::optional<std::string> BytesFromHex(const std::string& hex) {
   return bytes;
 }
 
-std::string Decimal(unsigned long number) {
-  std::string text;
-  do {
-    text.insert(text.begin(), static_cast<char>('0' + number % 10));
-    number /= 10;
-  } while (number);
-  return text;
-}
-
 std::optional<unsigned long> ParseDecimal(const std::string& text) {
   if (text.empty() || text.size() > 9) return std::nullopt;
   unsigned long number = 0;

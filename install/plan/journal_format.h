@@ -31,6 +31,8 @@
 
 namespace install {
 
+// The uninstall record beside it, in the format other removal programs read.
+inline constexpr char kRecordName[] = "unin.ini";
 inline constexpr char kJournalName[] = "unin.jnl";
 
 // One line, its fields escaped, ended by CR LF.
@@ -46,7 +48,6 @@ std::optional<JournalFields> SplitJournalLine(const std::string& line);
 
 std::string HexBytes(const std::string& bytes);
 std::optional<std::string> BytesFromHex(const std::string& hex);
-std::string Decimal(unsigned long number);
 std::optional<unsigned long> ParseDecimal(const std::string& text);
 
 }  // namespace install

@@ -4,19 +4,6 @@
 
 namespace install {
 
-namespace {
-
-std::string Decimal(std::uint64_t n) {
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char>('0' + n % 10));
-    n /= 10;
-  } while (n);
-  return digits;
-}
-
-}  // namespace
-
 std::string DriveRoot(const std::string& path) {
   if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + "\\";
   if (path.rfind("\\\\", 0) != 0) return "";
@@ -30,8 +17,8 @@ std::string DriveRoot(const std::string& path) {
 std::string NotEnoughSpaceText(const std::string& root, const std::string& title, std::uint64_t neededBytes,
                                std::uint64_t freeBytes) {
   return "There is not enough space on drive " + platform::WithoutTrailingBackslash(root) + " to install " +
-         title + ". " + Decimal((neededBytes + 1023) / 1024) + " KB are needed and " + Decimal(freeBytes / 1024) +
-         " KB are free. Continue anyway?";
+         title + ". " + std::to_string((neededBytes + 1023) / 1024) + " KB are needed and " +
+         std::to_string(freeBytes / 1024) + " KB are free. Continue anyway?";
 }
 
 }  // namespace install

@@ -157,6 +157,12 @@ TEST(CommandLine, SwitchesThenTheFolderInAnyForm) {
     EXPECT_EQ(o.folder, "C:\\Program Files\\Marrowgate");
   }
   EXPECT_EQ(ParseCommandLine("\"/LOG=C:\\my logs\\r.log\" C:\\A").logFile, "C:\\my logs\\r.log");
+  // Quotes inside a switch and tabs between words, as for setup.exe.
+  o = ParseCommandLine("/S\t/LOG=\"C:\\my logs\\r.log\"\tC:\\A");
+  EXPECT_FALSE(o.usageError);
+  EXPECT_TRUE(o.silent);
+  EXPECT_EQ(o.logFile, "C:\\my logs\\r.log");
+  EXPECT_EQ(o.folder, "C:\\A");
   for (const char* bad : {"", "/S", "/X C:\\A", "/LOG= C:\\A"}) EXPECT_TRUE(ParseCommandLine(bad).usageError) << bad;
   EXPECT_TRUE(ParseCommandLine("/S").silent);  // a usage error under /S shows nothing either
 }

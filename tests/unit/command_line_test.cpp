@@ -1,7 +1,10 @@
 #include "setup/command_line.h"
+#include "platform/command_words.h"
 #include "setup/switch_paths.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace setup {
 namespace {
@@ -75,6 +78,32 @@ TEST(CommandLine, ForbiddenPlacesInAnySpelling) {
                           "/S /LOG=C:\\App\\x\\..\\Unin.Ini"})
     EXPECT_TRUE(ParseCommandLine(log).usageError) << log;
   EXPECT_FALSE(ParseCommandLine("/S /LOG=C:\\App\\unin.ini.log").usageError);
+}
+
+// Both programs split their command lines as Windows' own programs do:
+// blanks are spaces and tabs, quotes may stand inside a word, and
+// backslashes count only before a quote.
+TEST(CommandLine, WordsSplitAsWindowsSplitsThem) {
+  const struct {
+    const char* line;
+    std::vector<std::string> words;
+  } cases[] = {
+      {"/S\t/GROUP=\"My Tools\"  C:\\a\\b\\", {"/S", "/GROUP=My Tools", "C:\\a\\b\\"}},
+      {"a\\\"b \"c\\\"d\"", {"a\"b", "c\"d"}},
+      {"a\\\\\"b c\" d\\\\\\\"e", {"a\\b c", "d\\\"e"}},
+      {"\"a\"\"b c \"\"", {"a\"b", "c", ""}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (const auto word = platform::NextCommandWord(c.line, at)) words.push_back(word->text);
+    EXPECT_EQ(words, c.words) << c.line;
+  }
+  std::size_t at = 0;
+  const auto open = platform::NextCommandWord(" /LOG=\"C:\\my logs\\s.log", at);
+  ASSERT_TRUE(open);
+  EXPECT_TRUE(open->quoteOpen);
+  EXPECT_EQ(open->written, "/LOG=\"C:\\my logs\\s.log");
 }
 
 }  // namespace
