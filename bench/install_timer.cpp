@@ -77,12 +77,6 @@ void CheckSameBytes(const Distribution& plain, const Distribution& packed, int r
               compressed);
 }
 
-std::string List(const std::vector<double>& times) {
-  std::string text;
-  for (double t : times) text += " " + std::to_string(static_cast<long>(t + 0.5));
-  return text;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,7 +105,7 @@ int main(int argc, char** argv) {
   std::printf("install: copy time (less the one-file install): plain %.0f ms, compressed %.0f ms, ratio %.2f "
               "(target <= %.2f)%s\n",
               plainCopy, packedCopy, ratio, kTarget, ratio <= kTarget ? "" : " OVER TARGET");
-  std::printf("      each run (ms): one file%s; plain%s; compressed%s\n", List(one.times).c_str(),
-              List(plain.times).c_str(), List(packed.times).c_str());
+  std::printf("      each run (ms): one file%s; plain%s; compressed%s\n", bench::EachTime(one.times).c_str(),
+              bench::EachTime(plain.times).c_str(), bench::EachTime(packed.times).c_str());
   return ratio <= kTarget ? 0 : 1;
 }

@@ -45,9 +45,8 @@ Snapshot SampleInstallState(const std::string& destination) {
 }
 
 void RemoveSampleInstall() {
-  const RemoveRun removal = RunRemoval(
-      RegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate", "UninstallString")
-          .value_or(""));
+  const std::string record = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate";
+  const RemoveRun removal = RunRemoval(RegValue(HKEY_LOCAL_MACHINE, record, "UninstallString").value_or(""));
   if (!removal.ended || removal.exitCode != 0) throw std::runtime_error("the removal failed: " + removal.final);
   DeleteFileA("C:\\windows\\twremove.exe");
 }
