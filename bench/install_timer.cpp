@@ -77,6 +77,19 @@ void CheckSameBytes(const Distribution& plain, const Distribution& packed, int r
               compressed);
 }
 
+// Prints the copy times from one pick of the runs' times; true when their
+// ratio is within the target. A copy that does not stand out of the
+// one-file install gives no ratio.
+bool ReportCopy(const char* pick, double oneFile, double plain, double packed, bool judged) {
+  const double plainCopy = plain - oneFile, packedCopy = packed - oneFile;
+  const bool within = plainCopy > 0 && packedCopy / plainCopy <= kTarget;
+  std::printf("install: copy time (%s, less the one-file install's): plain %.0f ms, compressed %.0f ms, ratio %.2f",
+              pick, plainCopy, packedCopy, packedCopy / plainCopy);
+  if (judged) std::printf(" (target <= %.2f)%s", kTarget, within ? "" : " OVER TARGET");
+  std::printf("\n");
+  return within;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,14 +111,14 @@ int main(int argc, char** argv) {
     std::printf("install: %s\n", e.what());
     return 1;
   }
-  const double base = bench::Summarise(one.times).median, plainCopy = bench::Summarise(plain.times).median - base,
-               packedCopy = bench::Summarise(packed.times).median - base, ratio = packedCopy / plainCopy;
+  const bench::Summary base = bench::Summarise(one.times), plainRun = bench::Summarise(plain.times),
+                       packedRun = bench::Summarise(packed.times);
   std::printf("install: setup.exe /S (medians of %d): plain %.0f ms, compressed %.0f ms, one small file %.0f ms\n",
-              runs, base + plainCopy, base + packedCopy, base);
-  std::printf("install: copy time (less the one-file install): plain %.0f ms, compressed %.0f ms, ratio %.2f "
-              "(target <= %.2f)%s\n",
-              plainCopy, packedCopy, ratio, kTarget, ratio <= kTarget ? "" : " OVER TARGET");
+              runs, plainRun.median, packedRun.median, base.median);
+  const bool withinTarget = ReportCopy("medians", base.median, plainRun.median, packedRun.median, true);
+  // The least times move less on a machine shared with other work.
+  ReportCopy("least times", base.min, plainRun.min, packedRun.min, false);
   std::printf("      each run (ms): one file%s; plain%s; compressed%s\n", bench::EachTime(one.times).c_str(),
               bench::EachTime(plain.times).c_str(), bench::EachTime(packed.times).c_str());
-  return ratio <= kTarget ? 0 : 1;
+  return withinTarget ? 0 : 1;
 }
