@@ -164,20 +164,14 @@ void Measure(FileSet& set, int runs) {
   }
 }
 
-std::string List(const std::vector<double>& times) {
-  std::string text;
-  for (double t : times) text += " " + std::to_string(static_cast<long>(t + 0.5));
-  return text;
-}
-
 // Prints the set's medians; true when the ratio is within its target.
 bool Report(const FileSet& set) {
   const double setup = bench::Summarise(set.setupTimes).median, loop = bench::Summarise(set.loopTimes).median;
   const double ratio = setup / loop;
   std::printf("copy: %s: setup.exe %.0f ms, CopyFileA loop %.0f ms, ratio %.2f (target <= %.2f)%s\n", set.label,
               setup, loop, ratio, set.target, ratio <= set.target ? "" : " OVER TARGET");
-  std::printf("      each run (ms): setup.exe%s; CopyFileA loop%s\n", List(set.setupTimes).c_str(),
-              List(set.loopTimes).c_str());
+  std::printf("      each run (ms): setup.exe%s; CopyFileA loop%s\n", bench::EachTime(set.setupTimes).c_str(),
+              bench::EachTime(set.loopTimes).c_str());
   return ratio <= set.target;
 }
 

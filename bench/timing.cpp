@@ -24,4 +24,10 @@ Summary Summarise(std::vector<double> times) {
   return {median, times.front()};
 }
 
+std::string EachTime(const std::vector<double>& times) {
+  std::string text;
+  for (double t : times) text += " " + std::to_string(static_cast<long>(t + 0.5));
+  return text;
+}
+
 }  // namespace bench

@@ -1,5 +1,6 @@
 #pragma once
 // Clock and summary shared by the benchmarks' timing programs.
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -12,5 +13,7 @@ struct Summary {
 };
 // The median and the least of a non-empty set of times.
 Summary Summarise(std::vector<double> times);
+// The times in whole milliseconds, each after a blank, for the line of every run.
+std::string EachTime(const std::vector<double>& times);
 
 }  // namespace bench

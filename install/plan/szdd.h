@@ -40,10 +40,8 @@ class SzddExpander {
   bool Complete() const { return produced_ == expected_; }
 
  private:
-  bool Put(char byte, std::string& out);
-
   std::uint32_t expected_, produced_ = 0;
-  char window_[kSzddWindow];
+  std::string buffer_;  // the window, then room for what a piece expands to
   std::size_t position_ = kSzddFirstPosition;
   unsigned flags_ = 0;        // the flag byte's unread bits, above a marker bit
   int pendingLow_ = -1;       // the first byte of a reference split between pieces

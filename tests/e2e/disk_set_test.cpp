@@ -1,8 +1,11 @@
-// The sample laid out compressed on disks too small for it and installed from
-// drive A:, the test putting in the next disk at each prompt as a user with
-// floppies would: the result is that of the sample from one folder.
+// The sample laid out, plain and compressed, on disks too small for it and
+// installed from drive A:, the test putting in the next disk at each prompt
+// as a user with floppies would: the result is that of the sample from one
+// folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "demo/layout.h"
@@ -10,8 +13,7 @@
 #include "driver.h"
 #include "kit/check.h"
 #include "kit/layout.h"
-#include "kit/plan.h"
-#include "script/lines.h"
+#include "sample_state.h"
 #include "setup_run.h"
 
 namespace {
@@ -27,31 +29,39 @@ constexpr char kDest[] = "C:\\Program Files\\Marrowgate";
 // stays: Wine holds its file open, where Windows has it read into memory.
 void InsertDisk(int disk) {
   for (const std::string& name : FileNames(kDrive))
-    if (name != "setup.exe") ASSERT_TRUE(DeleteFileA((std::string(kDrive) + "\\" + name).c_str())) << name;
+    if (name != "setup.exe") {
+      ASSERT_TRUE(DeleteFileA((std::string(kDrive) + "\\" + name).c_str())) << name;
+    }
   const std::string folder = std::string(kSet) + "\\DISK" + std::to_string(disk);
   for (const std::string& name : FileNames(folder))
     ASSERT_TRUE(CopyFileA((folder + "\\" + name).c_str(), (std::string(kDrive) + "\\" + name).c_str(), FALSE));
 }
 
-// Each case wants a prefix of its own: ctest runs them one by one.
+// The sample installed from one folder, then removed, then installed from
+// the disk set: both leave the same files (each installed file byte for byte
+// the original), shortcuts, registry values, profile entries, record and
+// journal. Each case wants a prefix of its own: ctest runs them one by one.
 void InstallFromDriveA(bool compress) {
   ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kSingle));
-  // Disks that hold setup.exe and a little more: the sample spans three of
-  // them, two once its programs are compressed.
-  const std::uint64_t disk = ReadFile(std::string(kSingle) + "\\setup.exe").size() + 8192;
-  ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kSet, disk, compress));
+  // Disks that hold the largest file and a little more: the sample's three
+  // programs, of like sizes, take a disk each, two once compressed.
+  std::uint64_t largest = 0;
+  for (const std::string& name : FileNames(kSingle))
+    largest = std::max<std::uint64_t>(largest, ReadFile(std::string(kSingle) + "\\" + name).size());
+  ASSERT_NO_THROW(demo::LayOutSample(DEMO_PRODUCT, BUILD_FOLDER, kSet, largest + 8192, compress));
   ASSERT_TRUE(Exists(std::string(kSet) + (compress ? "\\DISK2" : "\\DISK3")));
   const std::string script = ReadFile(std::string(kSet) + "\\DISK1\\setup.ini");
   for (const kit::Diagnostic& d : kit::CheckScript(script, kit::ListFolder(kSet)))
     EXPECT_NE(d.severity, kit::Severity::Error) << kit::Format(d);
 
-  kit::Machine machine;
-  machine.destination = kDest;
-  machine.windows = WindowsFolder();
-  machine.programs = ProgramsFolder();
-  const kit::Plan plan = kit::MakePlan(ReadFile(std::string(kSingle) + "\\setup.ini"), machine,
-                                       kit::ListFolder(kSingle));
-  ASSERT_TRUE(plan.stop.empty()) << plan.stop;
+  {
+    SetupRun single(SetupRun::InFolder{kSingle});
+    single.Start();
+    ASSERT_NO_THROW(demo::WalkThrough(single, "&No"));
+  }
+  const Snapshot fromOneFolder = SampleInstallState(kDest);
+  ASSERT_FALSE(fromOneFolder.files.at(std::string(kDest) + "\\unin.jnl").empty());
+  ASSERT_NO_THROW(RemoveSampleInstall());
 
   int inDrive = 1;
   InsertDisk(inDrive);
@@ -61,30 +71,8 @@ void InstallFromDriveA(bool compress) {
   ASSERT_NO_THROW(walk = demo::WalkThrough(run, "&No", [&](const std::string&) { InsertDisk(++inDrive); }));
   EXPECT_GE(walk.diskPrompts.size(), compress ? 1u : 2u);
   EXPECT_FALSE(Exists(std::string(kSet) + "\\DISK" + std::to_string(inDrive + 1))) << "a disk was never asked for";
-
-  // Every installed file byte for byte as the single folder holds it.
-  const std::string windows = WindowsFolder();
-  const struct {
-    std::string installed, source;
-  } files[] = {
-      {windows + "\\twremove.exe", "TWREMOVE.EX_"},
-      {windows + "\\system\\qzmnd.386", "file2.dat"},
-      {"C:\\Program Files\\Common Files\\tarnwick.txt", "tarnwick.txt"},
-      {std::string(kDest) + "\\marrow.exe", "MARROW.EX_"},
-      {std::string(kDest) + "\\settings.ini", "settings.ini"},
-      {std::string(kDest) + "\\readme.txt", "readme.txt"},
-      {std::string(kDest) + "\\manual.txt", "manual.txt"},
-      {std::string(kDest) + "\\kofxq11.dll", "file1.dat"},
-      {std::string(kDest) + "\\samples\\letter.mrw", "letter.mrw"},
-  };
-  for (const auto& file : files) {
-    const std::string original = ReadFile(std::string(kSingle) + "\\" + file.source);
-    ASSERT_FALSE(original.empty()) << file.source;
-    EXPECT_EQ(ReadFile(file.installed), original) << file.installed;
-  }
-  EXPECT_EQ(ReadFile(std::string(kDest) + "\\unin.ini"), script::JoinLines(plan.record));
-  EXPECT_EQ(FileNames(ProgramsFolder() + "\\Marrowgate"),
-            (std::vector<std::string>{"Manual.lnk", "Marrowgate.lnk", "Read Me.lnk"}));
+  for (const std::string& difference : Differences(fromOneFolder, SampleInstallState(kDest)))
+    ADD_FAILURE() << difference;
   EXPECT_EQ(walk.readme.substr(0, 20), ReadFile(std::string(kSingle) + "\\readme.txt").substr(0, 20));
 }
 

@@ -2,14 +2,10 @@
 // shown, a log and an exit code.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "demo/layout.h"
 #include "demo/walk.h"
 #include "driver.h"
-#include "raw_link.h"
-#include "registry_values.h"
-#include "remove_run.h"
+#include "sample_state.h"
 #include "script/lines.h"
 #include "setup_run.h"
 #include "snapshot.h"
@@ -21,47 +17,6 @@ using namespace driver;
 constexpr char kDist[] = "C:\\dist\\marrowgate";
 constexpr char kDest[] = "C:\\Program Files\\Marrowgate";
 constexpr char kLog[] = "C:\\silent.log";
-
-
-// Every file below a folder with its bytes; shortcuts by what they hold (their
-// files carry the times of their targets).
-void AddContents(const std::string& folder, std::map<std::string, std::string>& into) {
-  for (const std::string& name : FileNames(folder)) {
-    const std::string path = folder + "\\" + name;
-    if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-      AddContents(path, into);
-    } else if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lnk") == 0) {
-      testing_support::RawLink link;
-      testing_support::ReadRawLink(path, link);
-      into[path] = link.target + "|" + link.arguments + "|" + link.workingDir + "|" + link.description + "|" +
-                   std::to_string(link.hotKey) + "|" + std::to_string(link.showCmd);
-    } else {
-      into[path] = ReadFile(path);
-    }
-  }
-}
-
-// What an install of the sample leaves, to compare two installs.
-struct Installed {
-  std::map<std::string, std::string> files;
-  Snapshot registry;
-};
-
-Installed WhatIsInstalled() {
-  Installed now;
-  AddContents(kDest, now.files);
-  AddContents(ProgramsFolder() + "\\Marrowgate", now.files);
-  for (const char* file : {"C:\\windows\\twremove.exe", "C:\\windows\\system\\qzmnd.386", "C:\\windows\\marrowgt.ini",
-                           "C:\\windows\\system.ini", "C:\\windows\\marrow.ini",
-                           "C:\\Program Files\\Common Files\\tarnwick.txt"})
-    now.files[file] = ReadFile(file);
-  now.registry = TakeSnapshot({}, {{HKEY_LOCAL_MACHINE, "HKLM", "Software"},
-                                   {HKEY_CURRENT_USER, "HKCU", "Software"},
-                                   {HKEY_CLASSES_ROOT, "HKCR", ""}},
-                              {"\\wine", "\\wow6432node", "\\clsid", "\\interface", "\\typelib", "software\\classes",
-                               "explorer", "\\microsoft\\windows nt"});
-  return now;
-}
 
 std::string Setup() { return std::string(kDist) + "\\setup.exe"; }
 
@@ -83,25 +38,14 @@ TEST_F(SilentInstall, LeavesWhatTheWizardInstallLeaves) {
     run.Start();
     ASSERT_NO_THROW(demo::WalkThrough(run, "&No"));
   }
-  const Installed wizard = WhatIsInstalled();
+  const Snapshot wizard = SampleInstallState(kDest);
   ASSERT_FALSE(wizard.files.at(std::string(kDest) + "\\unin.jnl").empty());
   ASSERT_FALSE(wizard.files.at(std::string(kDest) + "\\unin.ini").empty());
-  // Back to the state before: the removal undoes the install, and what no
-  // removal takes back (the removal program itself) goes by hand.
-  const RemoveRun removal = RunRemoval(
-      RegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Marrowgate", "UninstallString")
-          .value_or(""));
-  ASSERT_TRUE(removal.ended);
-  ASSERT_EQ(removal.exitCode, 0u) << removal.final;
-  DeleteFileA("C:\\windows\\twremove.exe");
+  ASSERT_NO_THROW(RemoveSampleInstall());
 
   const SilentRun run = Silent("/s /acceptlicense /readme /LOG=" + std::string(kLog));
   EXPECT_EQ(run.exitCode, 0u) << ReadFile(kLog);
-  const Installed silent = WhatIsInstalled();
-  for (const auto& [path, bytes] : wizard.files) EXPECT_EQ(silent.files.at(path), bytes) << path;
-  EXPECT_EQ(silent.files.size(), wizard.files.size());
-  for (const std::string& difference : Differences(wizard.registry, silent.registry))
-    ADD_FAILURE() << difference;
+  for (const std::string& difference : Differences(wizard, SampleInstallState(kDest))) ADD_FAILURE() << difference;
 
   // The log tells each step and each answer.
   const std::string log = ReadFile(kLog);
