@@ -50,7 +50,7 @@ bool NewerThere(const std::string& source, const std::string& target) {
 // `shared`: a file outside the destination folder, which other programs may
 // use, and which an older disk never downgrades.
 Copied InstallFile(const std::string& source, const std::string& target, bool kept, bool resetAttributes,
-                   bool shared, Journal& journal) {
+                   bool shared) {
   if (shared && NewerThere(source, target)) return Copied::KeptNewer;
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
   if (!CopySource(source, temporary)) return Failed(temporary, GetLastError());
@@ -62,8 +62,6 @@ Copied InstallFile(const std::string& source, const std::string& target, bool ke
     platform::AbandonReplace(temporary);
     return Copied::OverEarlier;
   }
-  // What the journal holds is in the file before an earlier file is touched.
-  journal.Flush();
   platform::ResolveInterruptedReplace(target);
   switch (platform::FinishReplace(temporary, target)) {
     case platform::Replaced::Done: return Copied::OverEarlier;
@@ -131,22 +129,19 @@ void CopyListedFile(const step::ListedFile& copy, FrontEnd& frontEnd, Journal& j
   frontEnd.SetProgress(ProgressPosition(file.index, copy.entries));
   frontEnd.Repaint();
   const auto install = [&] {
-    return InstallFile(copy.source, file.target, copy.keptWhenThere, true, copy.shared, journal);
+    return InstallFile(copy.source, file.target, copy.keptWhenThere, true, copy.shared);
   };
   Copied copied = install();
   // A source that is not there asks for the next disk, up to five times;
   // after the fifth the copy is tried anyway. Only a failed copy looks.
   if (copied == Copied::Failed && !platform::FileExists(copy.source)) {
-    journal.Flush();
     for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(copy.source); ++prompt)
       if (!frontEnd.InsertDisk(file.line)) break;
     frontEnd.Repaint();
     copied = install();
   }
   if (copied == Copied::Failed) {
-    const DWORD error = GetLastError();
-    journal.Flush();
-    frontEnd.CopyFailed(file.line, error);
+    frontEnd.CopyFailed(file.line, GetLastError());
     ++tally.failed;
   }
   if (copied == Copied::AtRestart) tally.restartNeeded = true;
@@ -160,7 +155,7 @@ void CopyListedFile(const step::ListedFile& copy, FrontEnd& frontEnd, Journal& j
 
 void CopyExtraFile(const step::ExtraFile& extra, Journal& journal) {
   journal.FoldersMade(platform::ForceDirectories(extra.folder));
-  Note(journal, extra.target, InstallFile(extra.source, extra.target, false, false, false, journal));
+  Note(journal, extra.target, InstallFile(extra.source, extra.target, false, false, false));
 }
 
 }  // namespace install

@@ -105,8 +105,6 @@ class Executor {
       } catch (const std::exception& error) {
         Stop(error.what());
       }
-      // File copies gather their lines; every other step is in the file once done.
-      if (journal_ && !std::holds_alternative<step::ListedFile>(step)) journal_->Flush();
       if (stopped_) {
         if (showStop) ShowStop();
         return false;

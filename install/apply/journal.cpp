@@ -15,7 +15,6 @@ Journal::Journal(const std::string& destination, const std::string& title)
     : folder_(destination), path_(InFolder(destination, kJournalName)), start_(JournalLine('S', {title, destination})) {}
 
 Journal::~Journal() {
-  Flush();
   if (!file_) return;
   file_.reset();
   try {
@@ -24,11 +23,6 @@ Journal::~Journal() {
     // A journal that cannot be read back has no digest: the removal then
     // puts nothing back from it.
   }
-}
-
-Journal& Journal::None() {
-  static Journal none;
-  return none;
 }
 
 // The file is made with the first action, so a pass that ends before any
@@ -56,16 +50,9 @@ void Journal::Open() {
 void Journal::Write(const std::string& line) {
   if (!path_.empty() && !file_) Open();
   if (!file_) return;
-  pending_ += line;
-  // A long copy phase still reaches the file now and then.
-  if (pending_.size() >= 16384) Flush();
-}
-
-void Journal::Flush() {
-  if (!file_ || pending_.empty()) return;
   DWORD written = 0;
-  WriteFile(file_.get(), pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
-  pending_.clear();
+  // One write per line: a line is in the file once the call returns.
+  WriteFile(file_.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 void Journal::File(const std::string& path, bool created) {
@@ -90,7 +77,6 @@ void Journal::FileKeptNewer(const std::string& path) {
 
 void Journal::UseCount(const std::string& path, std::optional<unsigned long> before) {
   Write(JournalLine('N', {path, before ? std::to_string(*before) : "-"}));
-  Flush();
 }
 
 void Journal::FoldersMade(const std::vector<std::string>& folders) {
@@ -124,7 +110,6 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
     Write(JournalLine('V', {rootName, path, name, std::to_string(earlier->type), HexBytes(earlier->data)}));
   else
     Write(JournalLine('V', {rootName, path, name, "-"}));
-  Flush();
 }
 
 void Journal::ValueSet(const std::string& rootName, const std::string& key, const std::string& name) {
@@ -145,7 +130,6 @@ void Journal::ValueNotWritten(const std::string& rootName, const std::string& ke
 void Journal::Profile(const std::string& file, const std::string& section, const std::string& key) {
   const std::optional<std::string> earlier = platform::ReadIniString(file, section, key);
   Write(JournalLine('P', {file, section, key, earlier ? "=" + *earlier : "-"}));
-  Flush();
 }
 
 void Journal::ProfileSet(const std::string& file, const std::string& section, const std::string& key) {

@@ -1,11 +1,7 @@
 #pragma once
-// The install journal (journal_format.h), written while the install pass
-// runs. Lines about new things gather in memory and go to the file before
-// anything could lose data: before a file is replaced, before a registry
-// value, profile entry or use count changes, before every question and
-// error box, after every step but a file copy, and at the end. So the file
-// tells what was changed even when the pass stops with an error or is
-// killed; only new files made since the last write may be missing from it.
+// The install journal (journal_format.h), written line by line while the
+// install pass runs: each line goes to the file as the action happens, so
+// the journal tells what was done even when the pass stops with an error.
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,8 +29,6 @@ class Journal {
   ~Journal();
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
-  // A journal that writes nothing, for a phase run on its own.
-  static Journal& None();
 
   // A file the pass wrote: whether it was made new or was there before.
   void File(const std::string& path, bool created);
@@ -65,8 +59,6 @@ class Journal {
   void Profile(const std::string& file, const std::string& section, const std::string& key);
   // After a profile entry was written: what it holds now, as for a value.
   void ProfileSet(const std::string& file, const std::string& section, const std::string& key);
-  // Writes what has gathered.
-  void Flush();
   // Each action is also told to `notes` in words, as is `text` by Note.
   void SetNotes(StepNotes* notes) { notes_ = notes; }
   void Note(const std::string& text) {
@@ -74,7 +66,6 @@ class Journal {
   }
 
  private:
-  Journal() = default;
   void Write(const std::string& line);
   void Open();
   std::string folder_;
@@ -82,7 +73,6 @@ class Journal {
   std::string start_;  // the start line, written first
   std::vector<std::string> foldersMade_;  // until the file is opened
   platform::FileHandle file_;
-  std::string pending_;  // lines not yet written
   StepNotes* notes_ = nullptr;
   std::size_t valuesNotWritten_ = 0;
 };

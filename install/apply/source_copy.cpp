@@ -69,22 +69,26 @@ bool CopySource(const std::string& source, const std::string& temporary) {
   // and a plain file is copied on from there, as CopyFileA would copy it:
   // its attributes and its date go with it.
   FileHandle from = OpenToRead(source);
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!from || !GetFileInformationByHandle(from.get(), &info)) return false;
-  std::vector<char> buffer(65536);
+  if (!from) return false;
+  // Not GetFileInformationByHandle, which also asks the volume for its serial number.
+  const DWORD attributes = GetFileAttributesA(source.c_str());
+  FILETIME written;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !GetFileTime(from.get(), nullptr, nullptr, &written)) return false;
+  // One buffer for every copy, large enough that a big file takes few calls.
+  static std::vector<char> buffer(262144);
   DWORD got = 0;
   if (!ReadFile(from.get(), buffer.data(), kSzddHeaderSize, &got, nullptr)) return false;
   if (const std::optional<SzddHeader> header = ReadSzddHeader(buffer.data(), got))
     return Expand(from.get(), *header, temporary);
   FileHandle to(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            info.dwFileAttributes & kCopiedAttributes, nullptr));
+                            attributes & kCopiedAttributes, nullptr));
   if (!to) return false;
   do {
     DWORD wrote = 0;
     if (got && (!WriteFile(to.get(), buffer.data(), got, &wrote, nullptr) || wrote != got)) return false;
     if (!ReadFile(from.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) return false;
   } while (got);
-  SetFileTime(to.get(), nullptr, nullptr, &info.ftLastWriteTime);
+  SetFileTime(to.get(), nullptr, nullptr, &written);
   return true;
 }
 
