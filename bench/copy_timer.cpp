@@ -1,7 +1,7 @@
 // Times the install pass's copy through the real setup.exe against a plain
 // loop of CopyFileA calls over the same source files, in the same prefix.
-// Two sets: many small files and a few large ones, each installed as a
-// product of its own. Rounds alternate between setup.exe and the loop, and
+// Three sets: many small files, a few large ones and ten times the small
+// ones, each installed as a product of its own. Rounds alternate between setup.exe and the loop, and
 // every measurement writes to a folder never used before: creating many
 // files right after deleting many is slow on the test machines.
 //
@@ -52,10 +52,11 @@ std::string NumberedName(const char* stem, int number) {
   return name;
 }
 
-FileSet SmallFiles() {
-  FileSet set{"2000 small files", "copy-small", 1.15, false, {}, {}, {}, {}};
+// `count` files of 4 to 64 KiB; the first 2000 are the same in every set.
+FileSet SmallFiles(int count, const char* label, const char* dist) {
+  FileSet set{label, dist, 1.15, false, {}, {}, {}, {}};
   std::mt19937 random(kSeed);
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < count; ++i) {
     set.names.push_back(NumberedName("small", i));
     set.sizes.push_back(4 * kKiB + random() % (60 * kKiB + 1));
   }
@@ -175,6 +176,18 @@ bool Report(const FileSet& set) {
   return ratio <= set.target;
 }
 
+// Ten times the files should cost setup.exe no more than ten times the
+// loop's own growth allows: nothing in it may grow faster than the files.
+bool ReportGrowth(const FileSet& few, const FileSet& many) {
+  const auto median = [](const std::vector<double>& times) { return bench::Summarise(times).median; };
+  const double setup = median(many.setupTimes) / median(few.setupTimes);
+  const double loop = median(many.loopTimes) / median(few.loopTimes);
+  constexpr double kTarget = 1.10;
+  std::printf("copy: from %s to %s: setup.exe grows %.2fx, the loop %.2fx, ratio %.2f (target <= %.2f)%s\n", few.label,
+              many.label, setup, loop, setup / loop, kTarget, setup / loop <= kTarget ? "" : " OVER TARGET");
+  return setup / loop <= kTarget;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -186,10 +199,13 @@ int main(int argc, char** argv) {
   bool withinTargets = true;
   try {
     CreateDirectoryA(kOut.c_str(), nullptr);
-    for (FileSet set : {SmallFiles(), LargeFiles()}) {
+    std::vector<FileSet> sets{SmallFiles(2000, "2000 small files", "copy-small"), LargeFiles(),
+                              SmallFiles(20000, "20000 small files", "copy-many")};
+    for (FileSet& set : sets) {
       Measure(set, runs);
       withinTargets = Report(set) && withinTargets;
     }
+    withinTargets = ReportGrowth(sets[0], sets[2]) && withinTargets;
   } catch (const std::exception& e) {
     std::printf("copy: %s\n", e.what());
     return 1;

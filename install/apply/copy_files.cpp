@@ -7,6 +7,7 @@
 #include "install/plan/file_rules.h"
 #include "install/plan/paths.h"
 #include "install/plan/space_rules.h"
+#include "install/plan/szdd.h"
 #include "install/plan/registry_rules.h"
 #include "install/apply/restart_moves.h"
 #include "install/apply/source_copy.h"
@@ -25,8 +26,8 @@ constexpr int kDiskPrompts = 5;
 // source or a disk pulled out mid-copy leaves no partial file, and an earlier
 // file as it was. Only a destination that exists (the rename says so, nothing
 // else) has its attributes reset, so read-only, hidden and system files are
-// replaced too, and a kept one is left as it is. Without a keep list neither
-// happens. The result tells the journal whether the file is new.
+// replaced too, and a kept one is left as it is. The ":extra" file has
+// neither. The result tells the journal whether the file is new.
 enum class Copied { Failed, New, OverEarlier, KeptNewer, AtRestart };
 
 // Clears up after a failed copy and keeps its error code for the caller.
@@ -98,7 +99,19 @@ void CountUse(const std::string& target, bool existed, Journal& journal) {
 
 bool EnoughSpace(const std::vector<const step::ListedFile*>& copies, const std::string& title, FrontEnd& frontEnd) {
   // A replaced file needs its whole size while the earlier one still stands.
-  std::map<std::string, std::uint64_t> needed;
+  // Where even the most the files could take fits, no file is opened to read
+  // what it expands to.
+  std::map<std::string, std::uint64_t> atMost, needed;
+  for (const step::ListedFile* copy : copies) {
+    const std::string root = DriveRoot(copy->file.target);
+    if (!root.empty()) atMost[root] += platform::FileSize(copy->source).value_or(0) * kSzddMostExpansion;
+  }
+  bool roomForAll = true;
+  for (const auto& [root, bytes] : atMost) {
+    const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
+    roomForAll = roomForAll && (!free || *free >= bytes);
+  }
+  if (roomForAll) return true;
   for (const step::ListedFile* copy : copies) {
     const std::string root = DriveRoot(copy->file.target);
     if (!root.empty()) needed[root] += InstalledSize(copy->source).value_or(0);
@@ -114,11 +127,19 @@ void CopyListedFile(const step::ListedFile& copy, FrontEnd& frontEnd, Journal& j
   const FileStep& file = copy.file;
   frontEnd.SetStatus("Copying file: " + file.line);
   frontEnd.SetProgress(ProgressPosition(file.index, copy.entries));
-  // Up to five prompts for the next disk; after the fifth the copy is tried anyway.
-  for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(copy.source); ++prompt)
-    if (!frontEnd.InsertDisk(file.line)) break;
   frontEnd.Repaint();
-  const Copied copied = InstallFile(copy.source, file.target, copy.keptWhenThere, true, copy.shared);
+  const auto install = [&] {
+    return InstallFile(copy.source, file.target, copy.keptWhenThere, true, copy.shared);
+  };
+  Copied copied = install();
+  // A source that is not there asks for the next disk, up to five times;
+  // after the fifth the copy is tried anyway. Only a failed copy looks.
+  if (copied == Copied::Failed && !platform::FileExists(copy.source)) {
+    for (int prompt = 0; prompt < kDiskPrompts && !platform::FileExists(copy.source); ++prompt)
+      if (!frontEnd.InsertDisk(file.line)) break;
+    frontEnd.Repaint();
+    copied = install();
+  }
   if (copied == Copied::Failed) {
     frontEnd.CopyFailed(file.line, GetLastError());
     ++tally.failed;

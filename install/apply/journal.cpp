@@ -25,11 +25,6 @@ Journal::~Journal() {
   }
 }
 
-Journal& Journal::None() {
-  static Journal none;
-  return none;
-}
-
 // The file is made with the first action, so a pass that ends before any
 // change (No to a disk too small) leaves none.
 void Journal::Open() {

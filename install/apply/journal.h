@@ -29,8 +29,6 @@ class Journal {
   ~Journal();
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
-  // A journal that writes nothing, for a phase run on its own.
-  static Journal& None();
 
   // A file the pass wrote: whether it was made new or was there before.
   void File(const std::string& path, bool created);
@@ -68,7 +66,6 @@ class Journal {
   }
 
  private:
-  Journal() = default;
   void Write(const std::string& line);
   void Open();
   std::string folder_;

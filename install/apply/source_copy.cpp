@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "install/plan/szdd.h"
 #include "platform/files.h"
 #include "platform/handle.h"
@@ -11,6 +13,10 @@ namespace install {
 namespace {
 
 using platform::FileHandle;
+
+// What a copy keeps of the source's attributes (a file from a CD-ROM stays read-only).
+constexpr DWORD kCopiedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
 
 FileHandle OpenToRead(const std::string& path) {
   return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -59,12 +65,31 @@ bool Expand(HANDLE from, const SzddHeader& header, const std::string& temporary)
 }  // namespace
 
 bool CopySource(const std::string& source, const std::string& temporary) {
-  {
-    FileHandle file = OpenToRead(source);
-    if (const std::optional<SzddHeader> header = file ? HeaderOf(file.get()) : std::nullopt)
-      return Expand(file.get(), *header, temporary);
-  }
-  return CopyFileA(source.c_str(), temporary.c_str(), FALSE) != 0;
+  // One open of the source: its first bytes tell whether it is compressed,
+  // and a plain file is copied on from there, as CopyFileA would copy it:
+  // its attributes and its date go with it.
+  FileHandle from = OpenToRead(source);
+  if (!from) return false;
+  // Not GetFileInformationByHandle, which also asks the volume for its serial number.
+  const DWORD attributes = GetFileAttributesA(source.c_str());
+  FILETIME written;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !GetFileTime(from.get(), nullptr, nullptr, &written)) return false;
+  // One buffer for every copy, large enough that a big file takes few calls.
+  static std::vector<char> buffer(262144);
+  DWORD got = 0;
+  if (!ReadFile(from.get(), buffer.data(), kSzddHeaderSize, &got, nullptr)) return false;
+  if (const std::optional<SzddHeader> header = ReadSzddHeader(buffer.data(), got))
+    return Expand(from.get(), *header, temporary);
+  FileHandle to(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            attributes & kCopiedAttributes, nullptr));
+  if (!to) return false;
+  do {
+    DWORD wrote = 0;
+    if (got && (!WriteFile(to.get(), buffer.data(), got, &wrote, nullptr) || wrote != got)) return false;
+    if (!ReadFile(from.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) return false;
+  } while (got);
+  SetFileTime(to.get(), nullptr, nullptr, &written);
+  return true;
 }
 
 std::optional<std::uint64_t> InstalledSize(const std::string& source) {

@@ -36,13 +36,6 @@ std::string JoinPath(const std::string& folder, const std::string& name) { retur
 
 std::string WorkingFolder(const std::string& target) { return ExtractFilePath(target); }
 
-std::optional<ShortcutPair> ReadPair(const std::string& group, const std::string& destination,
-                                     const std::string& captionLine, const std::string& programLine) {
-  const std::optional<Caption> caption = ReadCaption(captionLine);
-  if (!caption) return std::nullopt;
-  return ShortcutPair{JoinPath(group, caption->name), JoinPath(destination, programLine), caption->hotKeyText};
-}
-
 void AddShortcutRecordLines(const std::string& group, const script::Lines& exe, script::Lines& record) {
   for (std::size_t k = 0; k < PairCount(exe); ++k) {
     const std::string& line = exe.at(2 * k);

@@ -34,10 +34,6 @@ struct ShortcutPair {
   std::string hotKeyText;
 };
 
-// nullopt when the caption line names no shortcut (see ReadCaption).
-std::optional<ShortcutPair> ReadPair(const std::string& group, const std::string& destination,
-                                     const std::string& captionLine, const std::string& programLine);
-
 // Pairs are lines 2k and 2k+1; a last line without a partner is ignored.
 inline std::size_t PairCount(const script::Lines& exe) { return exe.size() / 2; }
 

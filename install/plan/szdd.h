@@ -15,6 +15,9 @@
 namespace install {
 
 constexpr std::size_t kSzddHeaderSize = 14;
+// No compressed file expands to more than this many times its size: eight
+// copies of 18 bytes from 17 bytes of data at the most.
+constexpr std::uint64_t kSzddMostExpansion = 9;
 constexpr std::size_t kSzddWindow = 4096;
 constexpr std::size_t kSzddFirstPosition = kSzddWindow - 16;
 constexpr std::size_t kSzddMinMatch = 3;

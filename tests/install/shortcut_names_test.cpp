@@ -1,5 +1,6 @@
 // Caption lines, hot keys, shortcut paths and the record lines of the
 // shortcut step.
+#include "install/plan/install_plan.h"
 #include "install/plan/shortcut_names.h"
 
 #include <gtest/gtest.h>
@@ -73,15 +74,25 @@ TEST(ShortcutNames, HotKeyTexts) {
   }
 }
 
-TEST(ShortcutNames, PairGivesBaseTargetAndWorkingFolder) {
-  const auto pair = install::ReadPair("C:\\Start\\Tools", "C:\\Program Files\\App", "*04Tool1606", "bin\\tool.exe");
-  ASSERT_TRUE(pair);
-  EXPECT_EQ(pair->base, "C:\\Start\\Tools\\Tool");
-  EXPECT_EQ(pair->target, "C:\\Program Files\\App\\bin\\tool.exe");
-  EXPECT_EQ(pair->hotKeyText, "1606");
-  EXPECT_EQ(install::WorkingFolder(pair->target), "C:\\Program Files\\App\\bin\\");
+// The plan's shortcut steps: a pair whose caption line names no shortcut has none.
+TEST(ShortcutNames, PlanGivesBaseTargetAndWorkingFolder) {
+  install::MachineFacts machine;
+  machine.programsFolder = "C:\\Start";
+  const install::InstallPlan plan = install::MakeInstallPlan(
+      {"\\App", "Tools", "T", ":files", "-install", ":", ":exe", "*x4Tool", "tool.exe", "*04Tool1606", "bin\\tool.exe",
+       ":"},
+      {"C:\\Program Files\\App", "Tools", false}, machine);
+  std::vector<install::step::Shortcut> shortcuts;
+  for (const install::Step& step : plan.pass)
+    if (const auto* shortcut = std::get_if<install::step::Shortcut>(&step)) shortcuts.push_back(*shortcut);
+  ASSERT_EQ(shortcuts.size(), 1u);
+  const install::ShortcutPair& pair = shortcuts[0].pair;
+  EXPECT_EQ(pair.base, "C:\\Start\\Tools\\Tool");
+  EXPECT_EQ(pair.target, "C:\\Program Files\\App\\bin\\tool.exe");
+  EXPECT_EQ(pair.hotKeyText, "1606");
+  EXPECT_EQ(plan.record.at(shortcuts[0].recordLine), "C:\\Start\\Tools\\Tool.lnk");
+  EXPECT_EQ(install::WorkingFolder(pair.target), "C:\\Program Files\\App\\bin\\");
   EXPECT_EQ(install::WorkingFolder("C:\\App\\notes.exe"), "C:\\App\\");
-  EXPECT_FALSE(install::ReadPair("C:\\Start\\Tools", "C:\\App", "*x4Tool", "tool.exe"));
 }
 
 TEST(ShortcutNames, RecordLines) {
