@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/late_bound.h"
+
 namespace platform {
 
 namespace {
@@ -24,12 +26,15 @@ std::optional<std::string> BrowseForFolder(HWND owner, const std::string& initia
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   info.lpfn = SelectInitial;
   info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
-  LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+  static const auto browse = LateBound<decltype(&SHBrowseForFolderA)>("shell32.dll", "SHBrowseForFolderA");
+  static const auto pathOf = LateBound<decltype(&SHGetPathFromIDListA)>("shell32.dll", "SHGetPathFromIDListA");
+  static const auto release = LateBound<decltype(&CoTaskMemFree)>("ole32.dll", "CoTaskMemFree");
+  LPITEMIDLIST chosen = browse && pathOf && release ? browse(&info) : nullptr;
   if (!chosen) return std::nullopt;
   // SHGetPathFromIDListA writes at most MAX_PATH characters.
   std::vector<char> path(MAX_PATH + 1);
-  const BOOL ok = SHGetPathFromIDListA(chosen, path.data());
-  CoTaskMemFree(chosen);
+  const BOOL ok = pathOf(chosen, path.data());
+  release(chosen);
   if (!ok) return std::nullopt;
   return std::string(path.data());
 }

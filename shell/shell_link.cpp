@@ -1,5 +1,7 @@
 #include "shell/shell_link.h"
 
+#include "platform/late_bound.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -35,8 +37,9 @@ WideName WideFileName(const std::string& name) {
 }
 
 ComPtr<IShellLinkA> NewLink() {
+  static const auto create = platform::LateBound<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
   ComPtr<IShellLinkA> link;
-  if (CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put()) != S_OK)
+  if (!create || create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put()) != S_OK)
     link.reset();
   return link;
 }

@@ -2,6 +2,8 @@
 // other versions, and shared files that other products count.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver.h"
 #include "registry_values.h"
 #include "remove_run.h"
@@ -31,6 +33,7 @@ class Product {
     dist_.AddFile("setup.ini", script + ":\r\n" + sections);
   }
   void AddFile(const std::string& name, const std::string& bytes) const { dist_.AddFile(name, bytes); }
+  const std::string& Folder() const { return dist_.Folder(); }
   std::string Install(DWORD exitCode = 0) {
     const std::string log = "C:\\" + name_ + "-install.log";
     const SilentRun run = RunSilently(dist_.Folder() + "\\setup.exe", "/S /LOG=" + log + " /D=C:\\" + name_, dist_.Folder());
@@ -160,40 +163,74 @@ TEST(LivedIn, WhatTheUserChangedAfterTheInstallStaysAtRemoval) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Setup Utility"));  // nothing handed over
 }
 
-// What Windows NT does at its next start with the moves it was handed.
-void RestartWindows() {
+// What Windows does at its next start with the moves it was handed: Windows
+// 95 the [rename] lines of wininit.ini (target=source, short names), NT the
+// pending renames in the registry. False when there were none.
+bool RestartWindows() {
+  const std::string wininit = WindowsFolder() + "\\wininit.ini";
+  std::vector<std::pair<std::string, std::string>> moves;  // from, to
+  bool inRename = false;
+  std::string text = ReadFile(wininit);
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find("\r\n", at), text.size());
+    const std::string line = text.substr(at, end - at);
+    at = end + 2;
+    if (!line.empty() && line[0] == '[') inRename = line == "[rename]";
+    else if (inRename && line.find('=') != std::string::npos)
+      moves.emplace_back(line.substr(line.find('=') + 1), line.substr(0, line.find('=')));
+  }
+  DeleteFileA(wininit.c_str());
   HKEY key = nullptr;
   const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
-  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-  std::string data(65536, '\0');
-  DWORD size = static_cast<DWORD>(data.size());
-  ASSERT_EQ(RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
-                             &size),
-            ERROR_SUCCESS);
-  RegDeleteValueA(key, "PendingFileRenameOperations");
-  RegCloseKey(key);
-  std::vector<std::string> names;
-  for (std::size_t at = 0; at < size && data[at]; at += names.back().size() + 1) names.push_back(data.c_str() + at);
-  ASSERT_EQ(names.size() % 2, 0u);
-  const auto plain = [](std::string name) { return name.substr(name.find("\\??\\") + 4); };
-  for (std::size_t i = 0; i < names.size(); i += 2)
-    ASSERT_TRUE(MoveFileExA(plain(names[i]).c_str(), plain(names[i + 1]).c_str(), MOVEFILE_REPLACE_EXISTING))
-        << names[i];
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    std::string data(65536, '\0');
+    DWORD size = static_cast<DWORD>(data.size());
+    if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
+                         &size) == ERROR_SUCCESS) {
+      std::vector<std::string> names;
+      for (std::size_t at = 0; at < size && data[at]; at += names.back().size() + 1) names.push_back(data.c_str() + at);
+      const auto plain = [](std::string name) { return name.substr(name.find("\\??\\") + 4); };
+      for (std::size_t i = 0; i + 1 < names.size(); i += 2) moves.emplace_back(plain(names[i]), plain(names[i + 1]));
+      RegDeleteValueA(key, "PendingFileRenameOperations");
+    }
+    RegCloseKey(key);
+  }
+  for (const auto& [from, to] : moves)
+    EXPECT_TRUE(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) << from << " -> " << to;
+  return !moves.empty();
 }
 
+// A library that a running program holds: /S exits 3010, the wizard asks to
+// restart; either way the new copy is in place once Windows has restarted.
+// Run as Windows 95 (wininit.ini) and as NT 4.0 too.
 TEST(LivedIn, AFileInUseTakesItsNewCopyWhenWindowsRestarts) {
-  WriteFile(kSystem + std::string("busy.dll"), "old");
+  const std::string busy = kSystem + std::string("busy.dll");
+  WriteFile(busy, "old");
   Product product("inuse", {{"busy.dll", "new"}});
-  const HANDLE open = CreateFileA((kSystem + std::string("busy.dll")).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE open = CreateFileA(busy.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
   ASSERT_NE(open, INVALID_HANDLE_VALUE);
   const std::string log = product.Install(3010);
   CloseHandle(open);
   EXPECT_TRUE(Contains(log, "busy.dll (in use: replaced when Windows restarts)")) << log;
   EXPECT_FALSE(Contains(log, "Error copying")) << log;
-  EXPECT_EQ(ReadFile(kSystem + std::string("busy.dll")), "old");
-  RestartWindows();
-  EXPECT_EQ(ReadFile(kSystem + std::string("busy.dll")), "new");
+  EXPECT_EQ(ReadFile(busy), "old");
+  ASSERT_TRUE(RestartWindows());
+  EXPECT_EQ(ReadFile(busy), "new");
+
+  WriteFile(busy, "old");
+  open = CreateFileA(busy.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(open, INVALID_HANDLE_VALUE);
+  SetupRun wizard(SetupRun::InFolder{product.Folder()});
+  wizard.Start();
+  wizard.Install("C:\\inuse");
+  const MessageBoxView question = WaitForMessageBox(wizard.Pid());
+  EXPECT_EQ(question.text, "Would you like to Reboot now?") << OpenMessages(wizard.Pid());
+  EXPECT_TRUE(Answer(question, "&No"));
+  EXPECT_TRUE(wizard.WaitForExit());
+  CloseHandle(open);
+  ASSERT_TRUE(RestartWindows());
+  EXPECT_EQ(ReadFile(busy), "new");
 }
 
 TEST(LivedIn, AReinstallGoesWhereTheProductIsAndTheDefaultIsThisMachinesProgramFiles) {
