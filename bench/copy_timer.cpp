@@ -30,6 +30,8 @@
 namespace {
 
 constexpr double kTimeoutMs = 60000;
+// Ten times the files may take ten times as long.
+double TimeoutFor(std::size_t files) { return kTimeoutMs + 10.0 * static_cast<double>(files); }
 constexpr std::uint32_t kSeed = 20240611;
 constexpr std::size_t kKiB = 1024, kMiB = 1024 * kKiB;
 const std::string kOut = "C:\\copybench";
@@ -119,7 +121,7 @@ double TimeSetup(const FileSet& set, const std::string& destination) {
   driver::SetupRun run(set.dist);
   run.Start();
   run.Install(destination);
-  const double deadline = bench::NowMs() + kTimeoutMs;
+  const double deadline = bench::NowMs() + TimeoutFor(set.names.size());
   // Class, caption and status line come from the window server: setup.exe is not disturbed.
   HWND window = nullptr;
   while (!(window = bench::FindVisible(run.Pid(), "TfCopy", "Installing"))) {
@@ -141,7 +143,7 @@ double TimeSetup(const FileSet& set, const std::string& destination) {
     Sleep(1);
   }
   const double elapsed = bench::NowMs() - start;
-  if (!run.WaitForExit(static_cast<DWORD>(kTimeoutMs))) throw std::runtime_error("setup.exe did not end");
+  if (!run.WaitForExit(static_cast<DWORD>(TimeoutFor(set.names.size())))) throw std::runtime_error("setup.exe did not end");
   return elapsed;
 }
 
