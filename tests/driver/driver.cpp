@@ -93,13 +93,12 @@ void SetText(HWND window, const std::string& text) {
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+// Sent, the click returns once the program has handled it. (Posting it and
+// then sending messages to wait on raced: the program may take a sent
+// message before the posted click, and the wait ended early.)
 void Press(HWND button) {
-  Click(button);
-  // A sent message is handled before posted ones: the second can only be
-  // answered once the thread is back in its loop, after the click.
   DWORD_PTR ignored = 0;
-  for (int round = 0; round < 2; ++round)
-    SendMessageTimeoutA(GetAncestor(button, GA_ROOT), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, 15000, &ignored);
 }
 bool Visible(HWND window) { return IsWindowVisible(window) != 0; }
 bool Enabled(HWND window) { return IsWindowEnabled(window) != 0; }
