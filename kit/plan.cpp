@@ -4,6 +4,7 @@
 
 #include "install/plan/data_codes.h"
 #include "install/plan/file_rules.h"
+#include "install/plan/journal_format.h"
 #include "install/plan/path_file_lines.h"
 #include "install/plan/paths.h"
 #include "install/plan/install_plan.h"
@@ -43,7 +44,7 @@ class PlanText {
     journal.push_back(line);
   }
   void JournalValue(const std::string& root, const std::string& key, const std::string& name) {
-    if (install::RootKeyIndex(root)) Journal('V', {root, !key.empty() && key[0] == '\\' ? key.substr(1) : key, name});
+    if (install::RootKeyIndex(root)) Journal('V', {root, install::JournalKeyPath(key), name});
   }
   void Head(const std::string& line) {
     text += line + "\n";
@@ -54,11 +55,6 @@ class PlanText {
     if (heading_ != heading) Head(heading);
     heading_ = heading;
     text += "  " + line + "\n";
-  }
-  std::string Short(std::string data) const {
-    for (std::size_t at; (at = data.find(install::kShortDestination)) != std::string::npos;)
-      data.replace(at, sizeof install::kShortDestination - 1, m_.shortDestination);
-    return data;
   }
 
   void Tell(const install::step::Backup& b) {
@@ -128,7 +124,7 @@ class PlanText {
   }
   void Tell(const install::step::RegistryValue& v) {
     Item("Registry values:", install::RootKeyIndex(v.root)
-                                 ? install::InFolder(v.root, v.key) + " " + ValueName(v.name) + " = " + Quoted(Short(v.data))
+                                 ? install::InFolder(v.root, v.key) + " " + ValueName(v.name) + " = " + Quoted(install::WithShortDestination(v.data, m_.shortDestination))
                                  : "skipped, unknown root key " + Quoted(v.root));
     JournalValue(v.root, v.key, v.name);
   }

@@ -87,10 +87,10 @@ class Executor {
     return "";
   }
 
-  // Carries out one part; false when it ended the install. An error, the
-  // plan's or the machine's, ends the part where it arises.
   enum class Part { Before, Pass, After };
-  // `showStop`: show the error that ended the part at once.
+  // Carries out one part; false when it ended the install. An error, the
+  // plan's or the machine's, ends the part where it arises; `showStop`:
+  // show it at once.
   bool CarryOutPart(Part part, const std::vector<Step>& steps, bool showStop = true) {
     part_ = part;
     stopped_ = false;
@@ -201,11 +201,11 @@ class Executor {
     platform::WriteTextFile(file.path, script::JoinLines(lines));
   }
   void Do(const step::RegistryValue& value) {
-    std::string data = value.data;
-    // The destination's short form exists now that the folder does.
-    for (std::size_t at; (at = data.find(kShortDestination)) != std::string::npos;)
-      data.replace(at, sizeof kShortDestination - 1, ShortPathOrLong(destination_));
-    SetValue(value.root, value.key, value.name, data);
+    // The destination's short form exists now that the folder does; it is
+    // asked for only where a value holds it.
+    const bool holdsShortForm = value.data.find(kShortDestination) != std::string::npos;
+    SetValue(value.root, value.key, value.name,
+             holdsShortForm ? WithShortDestination(value.data, ShortPathOrLong(destination_)) : value.data);
   }
   void Do(const step::ImportSettings& settings) {
     // A missing config.cfg, or one that is not ours, is ignored without a word.

@@ -104,7 +104,7 @@ void Journal::Value(const std::string& rootName, const std::string& key, const s
   const auto root = RootKeyIndex(rootName);
   if (!root) return;
   const auto earlier = platform::registry::ReadValue(platform::registry::RootKey(*root), key, name);
-  const std::string path = !key.empty() && key[0] == '\\' ? key.substr(1) : key;
+  const std::string path = JournalKeyPath(key);
   Note("registry value: " + rootName + "\\" + path + " \"" + name + "\"" + (earlier ? "" : " (new)"));
   if (earlier)
     Write(JournalLine('V', {rootName, path, name, std::to_string(earlier->type), HexBytes(earlier->data)}));
@@ -122,7 +122,7 @@ void Journal::ValueSet(const std::string& rootName, const std::string& key, cons
 void Journal::ValueNotWritten(const std::string& rootName, const std::string& key, const std::string& name,
                               unsigned long error) {
   ++valuesNotWritten_;
-  const std::string path = !key.empty() && key[0] == '\\' ? key.substr(1) : key;
+  const std::string path = JournalKeyPath(key);
   Note("registry value not written: " + rootName + "\\" + path + " \"" + name + "\" (" +
        platform::SystemErrorText(error) + ")");
 }

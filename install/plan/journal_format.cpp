@@ -95,4 +95,6 @@ std::optional<unsigned long> ParseDecimal(const std::string& text) {
   return number;
 }
 
+std::string JournalKeyPath(const std::string& key) { return !key.empty() && key[0] == '\\' ? key.substr(1) : key; }
+
 }  // namespace install

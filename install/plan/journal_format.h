@@ -46,6 +46,10 @@ struct JournalFields {
 };
 std::optional<JournalFields> SplitJournalLine(const std::string& line);
 
+// A registry key path as the journal names it: without the leading
+// backslash a script may write.
+std::string JournalKeyPath(const std::string& key);
+
 std::string HexBytes(const std::string& bytes);
 std::optional<std::string> BytesFromHex(const std::string& hex);
 std::optional<unsigned long> ParseDecimal(const std::string& text);

@@ -136,4 +136,11 @@ using Step = std::variant<step::Backup, step::RunningCheck, step::MissingChoice,
 // Stands for the destination's short form, which exists only once the folder does.
 inline constexpr char kShortDestination[] = "\001short destination\001";
 
+// `text` with each stand-in for the short form replaced by `shortForm`.
+inline std::string WithShortDestination(std::string text, const std::string& shortForm) {
+  for (std::size_t at; (at = text.find(kShortDestination)) != std::string::npos;)
+    text.replace(at, sizeof kShortDestination - 1, shortForm);
+  return text;
+}
+
 }  // namespace install
