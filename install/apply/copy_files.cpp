@@ -98,28 +98,29 @@ void CountUse(const std::string& target, bool existed, Journal& journal) {
 }  // namespace
 
 bool EnoughSpace(const std::vector<const step::ListedFile*>& copies, const std::string& title, FrontEnd& frontEnd) {
+  // The bytes the copies take per destination drive, each source counted by `size`.
+  const auto perDrive = [&copies](auto size) {
+    std::map<std::string, std::uint64_t> bytes;
+    for (const step::ListedFile* copy : copies)
+      if (const std::string root = DriveRoot(copy->file.target); !root.empty()) bytes[root] += size(copy->source);
+    return bytes;
+  };
   // A replaced file needs its whole size while the earlier one still stands.
   // Where even the most the files could take fits, no file is opened to read
   // what it expands to.
-  std::map<std::string, std::uint64_t> atMost, needed;
-  for (const step::ListedFile* copy : copies) {
-    const std::string root = DriveRoot(copy->file.target);
-    if (!root.empty()) atMost[root] += platform::FileSize(copy->source).value_or(0) * kSzddMostExpansion;
-  }
+  std::map<std::string, std::optional<std::uint64_t>> free;
   bool roomForAll = true;
-  for (const auto& [root, bytes] : atMost) {
-    const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
-    roomForAll = roomForAll && (!free || *free >= bytes);
+  for (const auto& [root, bytes] : perDrive([](const std::string& source) {
+         return platform::FileSize(source).value_or(0) * kSzddMostExpansion;
+       })) {
+    free[root] = platform::FreeDiskSpace(root);
+    roomForAll = roomForAll && (!free[root] || *free[root] >= bytes);
   }
   if (roomForAll) return true;
-  for (const step::ListedFile* copy : copies) {
-    const std::string root = DriveRoot(copy->file.target);
-    if (!root.empty()) needed[root] += InstalledSize(copy->source).value_or(0);
-  }
-  for (const auto& [root, bytes] : needed) {
-    const std::optional<std::uint64_t> free = platform::FreeDiskSpace(root);
-    if (free && *free < bytes && !frontEnd.Ask(NotEnoughSpaceText(root, title, bytes, *free))) return false;
-  }
+  for (const auto& [root, bytes] :
+       perDrive([](const std::string& source) { return InstalledSize(source).value_or(0); }))
+    if (free[root] && *free[root] < bytes && !frontEnd.Ask(NotEnoughSpaceText(root, title, bytes, *free[root])))
+      return false;
   return true;
 }
 
