@@ -17,14 +17,22 @@ void Require(bool condition, DWORD pid, const std::string& step) {
   if (!condition) throw std::runtime_error(step + " did not come (" + OpenMessages(pid) + ")");
 }
 
-WizardView ReadWizard(HWND wizard) {
+// Reads each page on the way to the last one: the pages after the first are
+// made when first shown.
+WizardView ReadWizard(HWND wizard, DWORD pid) {
   WizardView view;
   view.title = Text(Child(wizard, ids::product));
   view.version = Text(Child(wizard, ids::version));
   view.welcome = Text(Child(wizard, ids::installsText));
+  Require(ShowPage(wizard, ids::destinationPage), pid, "the destination page");
   view.destination = Text(Child(wizard, ids::destination));
+  Require(ShowPage(wizard, ids::startMenuPage), pid, "the Start Menu page");
   view.startMenu = Text(Child(wizard, ids::startMenu));
   view.startMenuChoices = ComboItems(Child(wizard, ids::startMenu));
+  Require(ShowPage(wizard, ids::confirmPage), pid, "the last page");
+  view.summaryDestination = Text(Child(wizard, ids::destinationSummary));
+  view.summaryStartMenu = Text(Child(wizard, ids::startMenuSummary));
+  view.summaryReadme = Text(Child(wizard, ids::readmeSummary));
   return view;
 }
 
@@ -43,12 +51,8 @@ Walk WalkThrough(SetupRun& run, const std::string& runAnswer, const DiskChanger&
   Walk walk;
   HWND wizard = run.Wizard();
   Require(wizard != nullptr, pid, "the wizard");
-  walk.wizard = ReadWizard(wizard);
+  walk.wizard = ReadWizard(wizard, pid);
   HWND next = Child(wizard, ids::next);
-  for (int page = 0; page < 4; ++page) Press(next);
-  walk.wizard.summaryDestination = Text(Child(wizard, ids::destinationSummary));
-  walk.wizard.summaryStartMenu = Text(Child(wizard, ids::startMenuSummary));
-  walk.wizard.summaryReadme = Text(Child(wizard, ids::readmeSummary));
   Require(Text(next) == "&Install", pid, "the last page");
   Click(next);
 

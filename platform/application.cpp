@@ -1,7 +1,5 @@
 #include "platform/application.h"
 
-#include <commctrl.h>
-
 #include "platform/form.h"
 #include "platform/message_dialog.h"
 
@@ -11,12 +9,7 @@ namespace {
 Application* instance = nullptr;
 }
 
-Application::Application() : module_(GetModuleHandleA(nullptr)) {
-  instance = this;
-  // The first comctl32 (4.00, Windows 95) has only this: it registers all
-  // of its classes, the progress bar among them.
-  InitCommonControls();
-}
+Application::Application() : module_(GetModuleHandleA(nullptr)) { instance = this; }
 
 Application& Application::Instance() { return *instance; }
 

@@ -10,6 +10,7 @@
 #include "reader/text_dialog.h"
 #include "script/lines.h"
 #include "setup/progress_window.h"
+#include "setup/wizard_pages.h"
 #include "setup/wizard_rules.h"
 
 namespace setup {
@@ -30,8 +31,11 @@ class WizardWindow : public platform::Form, private install::FrontEnd {
   void StepPage(Direction direction);
   void NextClick();
   void Install();
-  platform::Panel& PageOf(Page page);
+  platform::Panel* PageOf(Page page);
   Page ActivePage();
+  // Makes the page's controls when it is first shown.
+  void MakePage(Page page);
+  Answers CurrentAnswers() const;
 
   // The engine's questions.
   void Refuse(install::Refusal why, const std::string& text) override;
@@ -63,25 +67,23 @@ class WizardWindow : public platform::Form, private install::FrontEnd {
   std::optional<reader::TextDialog> reader_;
 
   platform::Label titleLabel_, subtitleLabel_, versionCaption_, versionLabel_, productLabel_;
-  platform::StatusBar statusBar_;
+  // Made once the first page is up: it is empty, and comctl32 loads with it.
+  std::optional<platform::StatusBar> statusBar_;
   platform::Panel panel_;
   platform::PageControl pages_;
   platform::GlyphButton backButton_, nextButton_, exitButton_;
-  platform::Panel &welcomePage_, &destinationPage_, &startMenuPage_, &readmePage_, &confirmPage_;
+  platform::Panel& welcomePanel_;
   platform::Bevel welcomeBevel_;
   platform::Label welcomeHeading_, welcomeText_, installsText_;
-  platform::Bevel destinationBevel_;
-  platform::Label destinationText_, destinationCaption_;
-  platform::FolderEdit destinationEdit_;
-  platform::Bevel startMenuBevel_;
-  platform::Label startMenuText_, startMenuCaption_;
-  platform::ComboBox startMenuBox_;
-  platform::Bevel readmeBevel_;
-  platform::Label readmeText_;
-  platform::CheckBox readmeBox_;
-  platform::Bevel confirmBevel_;
-  platform::Label confirmText_, destinationSummaryCaption_, destinationSummary_, startMenuSummaryCaption_,
-      startMenuSummary_, readmeSummaryCaption_, readmeSummary_;
+
+  // What the later pages start from, as the start-up found it.
+  std::string destinationIntro_;
+  Answers defaults_;
+  std::vector<std::string> startMenuChoices_;
+  std::optional<DestinationPage> destinationPage_;
+  std::optional<StartMenuPage> startMenuPage_;
+  std::optional<ReadmePage> readmePage_;
+  std::optional<ConfirmPage> confirmPage_;
 };
 
 }  // namespace setup

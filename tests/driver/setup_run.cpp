@@ -167,10 +167,26 @@ HWND SetupRun::Wizard() {
 
 void SetupRun::Install(const std::string& destination) {
   HWND wizard = Wizard();
-  if (!wizard) throw std::runtime_error("no wizard");
+  if (!wizard || !ShowPage(wizard, setup::ids::destinationPage)) throw std::runtime_error("no wizard");
   SetText(Child(wizard, setup::ids::destination), destination);
-  for (int page = 0; page < 4; ++page) Press(Child(wizard, setup::ids::next));
+  ShowPage(wizard, setup::ids::confirmPage);
   Click(Child(wizard, setup::ids::next));
+}
+
+bool ShowPage(HWND wizard, int page) {
+  namespace ids = setup::ids;
+  const int order[] = {ids::welcomePage, ids::destinationPage, ids::startMenuPage, ids::readmePage, ids::confirmPage};
+  const auto shown = [&] {
+    return std::find_if(std::begin(order), std::end(order), [&](int id) { return Visible(Child(wizard, id)); });
+  };
+  const int* wanted = std::find(std::begin(order), std::end(order), page);
+  for (int step = 0; step < 5; ++step) {
+    const int* now = shown();
+    if (now == std::end(order)) return false;
+    if (now == wanted) return true;
+    Press(Child(wizard, now < wanted ? ids::next : ids::back));
+  }
+  return shown() == wanted;
 }
 
 bool SetupRun::WaitForExit(DWORD milliseconds) {

@@ -44,6 +44,11 @@ class SetupRun {
   PROCESS_INFORMATION info_{};
 };
 
+// Shows the wizard's page with this id (setup::ids), pressing Next or Back
+// as needed: the pages after the first are made when first shown, so their
+// controls exist only then. False when the page does not come.
+bool ShowPage(HWND wizard, int page);
+
 // One unattended run: the program started with its arguments and watched
 // until it ends.
 struct SilentRun {

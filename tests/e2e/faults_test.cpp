@@ -138,6 +138,7 @@ TEST_F(Faults, FortyThousandCharacterDestinationFailsWithTheStepsOwnMessages) {
   run_.Start();
   HWND wizard = run_.Wizard();
   ASSERT_TRUE(wizard);
+  ASSERT_TRUE(ShowPage(wizard, setup::ids::destinationPage));
   SendMessageA(Child(wizard, setup::ids::destination), EM_LIMITTEXT, 0, 0);
   run_.Install(destination);
   EXPECT_EQ(NextText(), "Error copying A.TXT");

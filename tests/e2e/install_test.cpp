@@ -255,6 +255,7 @@ TEST_F(Install, ReadmeNotWantedIsNotShown) {
   run_.Start();
   HWND wizard = run_.Wizard();
   ASSERT_TRUE(wizard);
+  ASSERT_TRUE(ShowPage(wizard, setup::ids::readmePage));
   Press(Child(wizard, setup::ids::readme));
   run_.Install(destination_);
   ASSERT_TRUE(run_.WaitForExit()) << OpenMessages(run_.Pid());

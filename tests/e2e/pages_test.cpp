@@ -53,33 +53,39 @@ TEST_F(Pages, NextAndBackWalkThePagesInOrder) {
   EXPECT_EQ(VisiblePage(), ids::welcomePage);
 }
 
+// Each page's texts, read on the page: the pages after the first are made
+// when first shown.
 TEST_F(Pages, EveryPageShowsItsTexts) {
+  EXPECT_EQ(Text(Get(ids::title)), "OXLIP");
+  EXPECT_EQ(Text(Get(ids::subtitle)), "Dir 95/98 Avadav Avazure");
+  EXPECT_EQ(Text(Get(ids::versionCaption)), "Version:");
   EXPECT_EQ(Text(Get(ids::welcomeHeading)), "Welcome to the universal install utility");
   EXPECT_EQ(Text(Get(ids::welcomeText)),
             "Please answer the questions on the following pages to allow the Setup Utility to properly "
             "install your program.");
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   EXPECT_EQ(Text(Get(ids::destinationText)),
             "On this page, you will select the destination directory for the install.  The default is "
             "usually in the Program Files folder under the subdirectory Quorvane.  You may change this "
             "directory name to any directory name allowed by the system.");
   EXPECT_EQ(Text(Get(ids::destinationCaption)), "Destination Directory");
+  ASSERT_TRUE(ShowPage(wizard_, ids::startMenuPage));
   EXPECT_EQ(Text(Get(ids::startMenuText)),
             "Select the default Start Menu Folder listed below or change it to any other Start Menu "
             "folder listed in the drop down box.");
   EXPECT_EQ(Text(Get(ids::startMenuCaption)), "Start Menu Folder");
+  ASSERT_TRUE(ShowPage(wizard_, ids::readmePage));
   EXPECT_EQ(Text(Get(ids::readmeText)),
             "After installation, you may choose to view any updated information included in the "
             "README.TXT file.  It is recommended that you browse this file as some of it's information "
             "may not be included in the help documentation.");
   EXPECT_EQ(Text(Get(ids::readme)), "View Readme File.");
   EXPECT_TRUE(Checked(Get(ids::readme)));
+  ASSERT_TRUE(ShowPage(wizard_, ids::confirmPage));
   EXPECT_EQ(Text(Get(ids::confirmText)), "Press Install to continue, or Back to make changes to the installation");
   EXPECT_EQ(Text(Get(ids::destinationSummaryCaption)), "Destination");
   EXPECT_EQ(Text(Get(ids::startMenuSummaryCaption)), "Start Menu folder:");
   EXPECT_EQ(Text(Get(ids::readmeSummaryCaption)), "View Readme:");
-  EXPECT_EQ(Text(Get(ids::title)), "OXLIP");
-  EXPECT_EQ(Text(Get(ids::subtitle)), "Dir 95/98 Avadav Avazure");
-  EXPECT_EQ(Text(Get(ids::versionCaption)), "Version:");
 }
 
 // The author's ":brand" in place of the fixed texts above.
@@ -92,15 +98,19 @@ TEST(Brand, ReplacesTheFixedTitlesAndFolderWord) {
   ASSERT_TRUE(wizard);
   EXPECT_EQ(Text(Child(wizard, ids::title)), "PEBBLE");
   EXPECT_EQ(Text(Child(wizard, ids::subtitle)), "Small tools");
+  ASSERT_TRUE(ShowPage(wizard, ids::destinationPage));
   EXPECT_NE(Text(Child(wizard, ids::destinationText)).find("under the subdirectory Pebble Clock.  You may"), std::string::npos)
       << Text(Child(wizard, ids::destinationText));
 }
 
 TEST_F(Pages, SummaryFollowsTheAnswers) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), "D:\\Apps\\Marrowgate");
+  Press(ids::next);
   SetText(Get(ids::startMenu), "Tools\\Marrowgate");
+  Press(ids::next);
   Click(Get(ids::readme));  // cleared
-  for (int i = 0; i < 4; ++i) Press(ids::next);
+  Press(ids::next);
   EXPECT_EQ(Text(Get(ids::destinationSummary)), "D:\\Apps\\Marrowgate");
   EXPECT_EQ(Text(Get(ids::startMenuSummary)), "Tools\\Marrowgate");
   EXPECT_EQ(Text(Get(ids::readmeSummary)), "No");
@@ -111,8 +121,9 @@ TEST_F(Pages, SummaryFollowsTheAnswers) {
 }
 
 TEST_F(Pages, EmptyStartMenuIsRefusedAndTheWizardStays) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::startMenuPage));
   SetText(Get(ids::startMenu), "");
-  for (int i = 0; i < 4; ++i) Press(ids::next);
+  ASSERT_TRUE(ShowPage(wizard_, ids::confirmPage));
   Click(Get(ids::next));
   const MessageBoxView box = WaitForMessageBox(run_.Pid());
   EXPECT_EQ(box.caption, "Warning");
@@ -128,8 +139,9 @@ TEST_F(Pages, EmptyStartMenuIsRefusedAndTheWizardStays) {
 }
 
 TEST_F(Pages, EmptyDestinationIsRefusedAndTheWizardStays) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), "\\");
-  for (int i = 0; i < 4; ++i) Press(ids::next);
+  ASSERT_TRUE(ShowPage(wizard_, ids::confirmPage));
   Click(Get(ids::next));
   const MessageBoxView box = WaitForMessageBox(run_.Pid());
   EXPECT_EQ(box.caption, "Warning");
@@ -142,8 +154,8 @@ TEST_F(Pages, EmptyDestinationIsRefusedAndTheWizardStays) {
 
 TEST_F(Pages, ExitOnAMiddlePageEndsWithoutChangingTheDisk) {
   const std::string destination = "C:\\Exit Test\\Marrowgate";
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), destination);
-  Press(ids::next);
   Press(ids::next);
   ASSERT_EQ(VisiblePage(), ids::startMenuPage);
   Click(Get(ids::exit));
@@ -153,8 +165,9 @@ TEST_F(Pages, ExitOnAMiddlePageEndsWithoutChangingTheDisk) {
 }
 
 TEST_F(Pages, InstallTakesTheDestinationWithoutTrailingBackslash) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), "C:\\Tools\\");
-  for (int i = 0; i < 4; ++i) Press(ids::next);
+  ASSERT_TRUE(ShowPage(wizard_, ids::confirmPage));
   Click(Get(ids::next));
   std::string destinationWhileInstalling;
   WaitUntil([&] {
@@ -172,8 +185,8 @@ TEST_F(Pages, InstallTakesTheDestinationWithoutTrailingBackslash) {
 namespace {
 
 TEST_F(Pages, FolderButtonPicksAFolderIntoTheBox) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), "C:\\windows");
-  Press(ids::next);
   Click(Get(ids::destinationBrowse));
   const MessageBoxView picker = WaitForMessageBox(run_.Pid());
   ASSERT_TRUE(picker.handle);
@@ -183,8 +196,8 @@ TEST_F(Pages, FolderButtonPicksAFolderIntoTheBox) {
 }
 
 TEST_F(Pages, CancelledFolderPickerLeavesTheBox) {
+  ASSERT_TRUE(ShowPage(wizard_, ids::destinationPage));
   SetText(Get(ids::destination), "C:\\windows");
-  Press(ids::next);
   Click(Get(ids::destinationBrowse));
   const MessageBoxView picker = WaitForMessageBox(run_.Pid());
   ASSERT_TRUE(picker.handle);
