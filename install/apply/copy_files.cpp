@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 #include "install/plan/file_rules.h"
 #include "install/plan/paths.h"
@@ -13,6 +14,7 @@
 #include "install/apply/source_copy.h"
 #include "platform/file_version.h"
 #include "platform/files.h"
+#include "platform/new_file.h"
 #include "platform/registry.h"
 
 namespace install {
@@ -53,8 +55,9 @@ Copied InstallFile(const std::string& source, const std::string& target, bool ke
                    bool shared) {
   if (shared && NewerThere(source, target)) return Copied::KeptNewer;
   const std::string temporary = platform::ReplaceNamesFor(target).temporary;
-  if (!CopySource(source, temporary)) return Failed(temporary, GetLastError());
-  if (MoveFileA(temporary.c_str(), target.c_str())) return Copied::New;
+  platform::FileHandle written = CopySource(source, temporary);
+  if (!written) return Failed(temporary, GetLastError());
+  if (platform::NameNewFile(std::move(written), temporary, target)) return Copied::New;
   const DWORD error = GetLastError();
   if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return Failed(temporary, error);
   if (resetAttributes) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);

@@ -7,6 +7,7 @@
 #include "install/plan/szdd.h"
 #include "platform/files.h"
 #include "platform/handle.h"
+#include "platform/new_file.h"
 
 namespace install {
 
@@ -37,59 +38,59 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
                            wrote == bytes.size());
 }
 
-bool Damaged() {
+FileHandle Damaged() {
   SetLastError(ERROR_INVALID_DATA);
-  return false;
+  return FileHandle();
 }
 
-bool Expand(HANDLE from, const SzddHeader& header, const std::string& temporary) {
-  FileHandle to(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr));
-  if (!to) return false;
+FileHandle Expand(HANDLE from, const SzddHeader& header, const std::string& temporary) {
+  FileHandle to = platform::CreateTemporary(temporary, FILE_ATTRIBUTE_NORMAL);
+  if (!to) return to;
   SzddExpander expander(header.expandedSize);
   char chunk[32768];
   std::string out;
   for (DWORD got = 0;; out.clear()) {
-    if (!ReadFile(from, chunk, sizeof chunk, &got, nullptr)) return false;
+    if (!ReadFile(from, chunk, sizeof chunk, &got, nullptr)) return FileHandle();
     if (got == 0) break;
     if (!expander.Feed(chunk, got, out)) return Damaged();
-    if (!WriteAll(to.get(), out)) return false;
+    if (!WriteAll(to.get(), out)) return FileHandle();
   }
   if (!expander.Complete()) return Damaged();
   // The installed file bears the source's date, as a plain copy does.
   FILETIME written;
   if (GetFileTime(from, nullptr, nullptr, &written)) SetFileTime(to.get(), nullptr, nullptr, &written);
-  return true;
+  return to;
 }
 
 }  // namespace
 
-bool CopySource(const std::string& source, const std::string& temporary) {
+FileHandle CopySource(const std::string& source, const std::string& temporary) {
   // One open of the source: its first bytes tell whether it is compressed,
   // and a plain file is copied on from there, as CopyFileA would copy it:
   // its attributes and its date go with it.
   FileHandle from = OpenToRead(source);
-  if (!from) return false;
+  if (!from) return from;
   // Not GetFileInformationByHandle, which also asks the volume for its serial number.
   const DWORD attributes = GetFileAttributesA(source.c_str());
   FILETIME written;
-  if (attributes == INVALID_FILE_ATTRIBUTES || !GetFileTime(from.get(), nullptr, nullptr, &written)) return false;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !GetFileTime(from.get(), nullptr, nullptr, &written))
+    return FileHandle();
   // One buffer for every copy, large enough that a big file takes few calls.
   static std::vector<char> buffer(262144);
   DWORD got = 0;
-  if (!ReadFile(from.get(), buffer.data(), kSzddHeaderSize, &got, nullptr)) return false;
+  if (!ReadFile(from.get(), buffer.data(), kSzddHeaderSize, &got, nullptr)) return FileHandle();
   if (const std::optional<SzddHeader> header = ReadSzddHeader(buffer.data(), got))
     return Expand(from.get(), *header, temporary);
-  FileHandle to(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            attributes & kCopiedAttributes, nullptr));
-  if (!to) return false;
+  FileHandle to = platform::CreateTemporary(temporary, attributes & kCopiedAttributes);
+  if (!to) return to;
   do {
     DWORD wrote = 0;
-    if (got && (!WriteFile(to.get(), buffer.data(), got, &wrote, nullptr) || wrote != got)) return false;
-    if (!ReadFile(from.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) return false;
+    if (got && (!WriteFile(to.get(), buffer.data(), got, &wrote, nullptr) || wrote != got)) return FileHandle();
+    if (!ReadFile(from.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+      return FileHandle();
   } while (got);
   SetFileTime(to.get(), nullptr, nullptr, &written);
-  return true;
+  return to;
 }
 
 std::optional<std::uint64_t> InstalledSize(const std::string& source) {

@@ -6,12 +6,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/handle.h"
+
 namespace install {
 
-// Writes the installed form of `source` as `temporary`. False, with the
+// Writes the installed form of `source` as `temporary` and hands the file
+// back still open, to be named (platform/new_file.h). A null handle, with the
 // system's error code set, when it cannot (damaged compressed data give
 // ERROR_INVALID_DATA); the caller removes what was written.
-bool CopySource(const std::string& source, const std::string& temporary);
+platform::FileHandle CopySource(const std::string& source, const std::string& temporary);
 
 // The bytes `source` takes once installed: a compressed file's expanded
 // size, from its header. Nothing when it is missing.
