@@ -44,6 +44,8 @@ TEST(Startup, ClearScriptFillsTheWizard) {
   EXPECT_TRUE(Visible(Child(wizard, ids::welcomePage)));
   EXPECT_FALSE(Visible(Child(wizard, ids::destinationPage)));
   EXPECT_FALSE(Visible(Child(wizard, ids::product)));
+  // The empty status bar comes once the first page is up.
+  EXPECT_TRUE(WaitUntil([&] { return Visible(Child(wizard, ids::statusBar)); }));
   const Shown shown = Read(wizard);
   EXPECT_EQ(shown.title, "Marrowgate 2");
   EXPECT_EQ(shown.version, "2.5");
