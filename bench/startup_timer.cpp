@@ -28,7 +28,10 @@ struct Target {
   const char* windowClass;
   const char* caption;
   bool (*ready)(HWND window);
-  std::vector<double> times;
+  // Whatever the window shows is there: for the wizard, the status bar made
+  // once the first page is up.
+  bool (*whole)(HWND window);
+  std::vector<double> times, wholeTimes;
 };
 
 bool Shown(HWND) { return true; }
@@ -37,6 +40,8 @@ bool ScriptRead(HWND wizard) {
   return bench::ServerText(driver::Child(wizard, setup::ids::installsText)).rfind("Setup will install ", 0) == 0;
 }
 
+bool StatusBarShown(HWND wizard) { return IsWindowVisible(driver::Child(wizard, setup::ids::statusBar)) != FALSE; }
+
 void Stop(HANDLE process, HWND window) {
   if (window) PostMessageA(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process, 5000) == WAIT_OBJECT_0) return;
@@ -44,32 +49,37 @@ void Stop(HANDLE process, HWND window) {
   WaitForSingleObject(process, 5000);
 }
 
-// Milliseconds from the start of the program until its window is ready;
-// negative when it does not get there.
-double TimeOneStart(const Target& target) {
+struct Start {
+  double ready = -1, whole = -1;  // milliseconds; negative when not reached
+};
+
+// Milliseconds from the start of the program until its window is ready, and
+// until it is whole.
+Start TimeOneStart(const Target& target) {
   const std::string folder = target.program.substr(0, target.program.find_last_of('\\'));
   std::string commandLine = "\"" + target.program + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   const double start = bench::NowMs();
+  Start times;
   if (!CreateProcessA(target.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &info))
-    return -1;
+    return times;
   const platform::FileHandle process(info.hProcess), thread(info.hThread);
   HWND window = nullptr;
-  double elapsed = -1;
   while (bench::NowMs() - start < kTimeoutMs) {
-    window = bench::FindVisible(info.dwProcessId, target.windowClass, target.caption);
-    if (window && target.ready(window)) {
-      elapsed = bench::NowMs() - start;
+    if (!window || times.ready < 0) window = bench::FindVisible(info.dwProcessId, target.windowClass, target.caption);
+    if (window && times.ready < 0 && target.ready(window)) times.ready = bench::NowMs() - start;
+    if (times.ready >= 0 && target.whole(window)) {
+      times.whole = bench::NowMs() - start;
       break;
     }
     // Doubles as the pause between polls; a program that ended early never gets ready.
     if (WaitForSingleObject(process.get(), 1) == WAIT_OBJECT_0) break;
   }
   Stop(process.get(), window);
-  return elapsed;
+  return times;
 }
 
 }  // namespace
@@ -80,8 +90,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: startup_timer RUNS SETUP_EXE MINIMAL_EXE\n");
     return 2;
   }
-  Target setup{"setup.exe", argv[2], "TfSetup", "Setup Utility", ScriptRead, {}};
-  Target minimal{"minimal window", argv[3], "MinimalWindow", "Minimal Window", Shown, {}};
+  Target setup{"setup.exe", argv[2], "TfSetup", "Setup Utility", ScriptRead, StatusBarShown, {}, {}};
+  Target minimal{"minimal window", argv[3], "MinimalWindow", "Minimal Window", Shown, Shown, {}, {}};
 
   // The first starts load the programs and Wine's libraries from disk.
   for (int i = 0; i < kWarmUpRuns; ++i)
@@ -89,12 +99,13 @@ int main(int argc, char** argv) {
 
   for (int i = 0; i < runs; ++i) {
     for (Target* target : {&setup, &minimal}) {
-      const double ms = TimeOneStart(*target);
-      if (ms < 0) {
+      const Start times = TimeOneStart(*target);
+      if (times.whole < 0) {
         std::printf("startup: %s did not show its window within %.0f s\n", target->name, kTimeoutMs / 1000);
         return 1;
       }
-      target->times.push_back(ms);
+      target->times.push_back(times.ready);
+      target->wholeTimes.push_back(times.whole);
     }
   }
 
@@ -103,5 +114,7 @@ int main(int argc, char** argv) {
   std::printf("startup: %d runs each: setup.exe median %.1f ms (min %.1f), minimal window median %.1f ms "
               "(min %.1f), ratio %.2f (target <= %.1f)%s\n",
               runs, s.median, s.min, m.median, m.min, ratio, kTarget, ratio <= kTarget ? "" : " OVER TARGET");
+  const double whole = bench::Summarise(setup.wholeTimes).median;
+  std::printf("         setup.exe with its status bar too: median %.1f ms, ratio %.2f\n", whole, whole / m.median);
   return ratio <= kTarget ? 0 : 1;
 }
