@@ -5,8 +5,8 @@ namespace platform {
 
 // A system function that not every Windows this program runs on has in
 // working form (Windows 95 and NT 4.0 lack some, or export only a stub), or
-// one in a library that only a later step needs (ole32, shell32 and version
-// cost more to load under Wine than the rest of the start-up), so it is
+// one in a library that only a later step needs (comctl32, ole32, shell32 and
+// version cost more to load under Wine than the rest of the start-up), so it is
 // looked up when first needed instead of imported. Null when the system
 // does not have it; callers keep a path for that case.
 template <typename Function>
