@@ -41,9 +41,9 @@ bool RenameOpenFile(SetFileInformation set, HANDLE file, const std::string& targ
   return set(file, kFileRenameInfo, rename, static_cast<DWORD>(buffer.size())) != 0;
 }
 
-bool Exists(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS; }
-
 }  // namespace
+
+bool NameTaken(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS; }
 
 FileHandle CreateTemporary(const std::string& temporary, DWORD attributes) {
   const DWORD access = GENERIC_WRITE | (RenameThroughHandle() ? DELETE : 0);
@@ -54,7 +54,7 @@ bool NameNewFile(FileHandle file, const std::string& temporary, const std::strin
   if (const SetFileInformation set = RenameThroughHandle()) {
     if (RenameOpenFile(set, file.get(), target)) return true;
     const DWORD error = GetLastError();
-    if (Exists(error)) {
+    if (NameTaken(error)) {
       file.reset();
       SetLastError(error);
       return false;

@@ -59,7 +59,7 @@ Copied InstallFile(const std::string& source, const std::string& target, bool ke
   if (!written) return Failed(temporary, GetLastError());
   if (platform::NameNewFile(std::move(written), temporary, target)) return Copied::New;
   const DWORD error = GetLastError();
-  if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return Failed(temporary, error);
+  if (!platform::NameTaken(error)) return Failed(temporary, error);
   if (resetAttributes) SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
   if (kept) {
     platform::AbandonReplace(temporary);
