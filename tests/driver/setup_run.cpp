@@ -173,20 +173,27 @@ void SetupRun::Install(const std::string& destination) {
   Click(Child(wizard, setup::ids::next));
 }
 
+namespace {
+// The wizard's pages in the order Next shows them.
+constexpr int kPages[] = {setup::ids::welcomePage, setup::ids::destinationPage, setup::ids::startMenuPage,
+                          setup::ids::readmePage, setup::ids::confirmPage};
+}  // namespace
+
+int VisiblePage(HWND wizard) {
+  for (int page : kPages)
+    if (Visible(Child(wizard, page))) return page;
+  return 0;
+}
+
 bool ShowPage(HWND wizard, int page) {
-  namespace ids = setup::ids;
-  const int order[] = {ids::welcomePage, ids::destinationPage, ids::startMenuPage, ids::readmePage, ids::confirmPage};
-  const auto shown = [&] {
-    return std::find_if(std::begin(order), std::end(order), [&](int id) { return Visible(Child(wizard, id)); });
-  };
-  const int* wanted = std::find(std::begin(order), std::end(order), page);
+  const auto place = [](int id) { return std::find(std::begin(kPages), std::end(kPages), id) - std::begin(kPages); };
   for (int step = 0; step < 5; ++step) {
-    const int* now = shown();
-    if (now == std::end(order)) return false;
-    if (now == wanted) return true;
-    Press(Child(wizard, now < wanted ? ids::next : ids::back));
+    const int now = VisiblePage(wizard);
+    if (now == 0) return false;
+    if (now == page) return true;
+    Press(Child(wizard, place(now) < place(page) ? setup::ids::next : setup::ids::back));
   }
-  return shown() == wanted;
+  return VisiblePage(wizard) == page;
 }
 
 bool SetupRun::WaitForExit(DWORD milliseconds) {

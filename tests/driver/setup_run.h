@@ -44,6 +44,8 @@ class SetupRun {
   PROCESS_INFORMATION info_{};
 };
 
+// The id (setup::ids) of the wizard's page that is shown; 0 for none.
+int VisiblePage(HWND wizard);
 // Shows the wizard's page with this id (setup::ids), pressing Next or Back
 // as needed: the pages after the first are made when first shown, so their
 // controls exist only then. False when the page does not come.

@@ -23,11 +23,7 @@ class Pages : public ::testing::Test {
   }
   HWND Get(int id) const { return Child(wizard_, id); }
   void Press(int id) { driver::Press(Get(id)); }
-  int VisiblePage() const {
-    for (int page : {ids::welcomePage, ids::destinationPage, ids::startMenuPage, ids::readmePage, ids::confirmPage})
-      if (Visible(Get(page))) return page;
-    return 0;
-  }
+  int VisiblePage() const { return driver::VisiblePage(wizard_); }
 
   SetupRun run_;
   HWND wizard_ = nullptr;
