@@ -1,15 +1,16 @@
 // Times the install pass's copy through the real setup.exe against a plain
 // loop of CopyFileA calls over the same source files, in the same prefix.
 // Three sets: many small files, a few large ones and ten times the small
-// ones, each installed as a product of its own. Rounds alternate between setup.exe and the loop, and
-// every measurement writes to a folder never used before: creating many
-// files right after deleting many is slow on the test machines.
+// ones, each installed as a product of its own. Rounds alternate between
+// setup.exe and the loop, and every measurement writes to a folder never
+// used before: creating many files right after deleting many is slow on the
+// test machines.
 //
 // The setup.exe time runs from the install window appearing to the
 // uninstall record appearing in the destination: the pass reads its script,
 // copies, makes the (empty) program group and saves the record right after
 // the copy. The loop's time includes making its destination folder.
-// Usage: copy_timer RUNS
+// Usage: copy_timer RUNS [small|large|many]: the last, one set alone
 #include <windows.h>
 
 #include <algorithm>
@@ -208,10 +209,11 @@ int main(int argc, char** argv) {
                               SmallFiles(20000, "20000 small files", "copy-many")};
     if (!only.empty()) {
       const char* names[] = {"small", "large", "many"};
-      const auto at = std::find(std::begin(names), std::end(names), only) - std::begin(names);
-      if (at == 3) throw std::runtime_error("no set " + only);
-      Measure(sets[at], runs);
-      return Report(sets[at]) ? 0 : 1;
+      const auto* name = std::find(std::begin(names), std::end(names), only);
+      if (name == std::end(names)) throw std::runtime_error("no set " + only);
+      FileSet& set = sets[name - std::begin(names)];
+      Measure(set, runs);
+      return Report(set) ? 0 : 1;
     }
     for (FileSet& set : sets) {
       Measure(set, runs);

@@ -69,7 +69,7 @@ Start TimeOneStart(const Target& target) {
   const platform::FileHandle process(info.hProcess), thread(info.hThread);
   HWND window = nullptr;
   while (bench::NowMs() - start < kTimeoutMs) {
-    if (!window || times.ready < 0) window = bench::FindVisible(info.dwProcessId, target.windowClass, target.caption);
+    if (times.ready < 0) window = bench::FindVisible(info.dwProcessId, target.windowClass, target.caption);
     if (window && times.ready < 0 && target.ready(window)) times.ready = bench::NowMs() - start;
     if (times.ready >= 0 && target.whole(window)) {
       times.whole = bench::NowMs() - start;
