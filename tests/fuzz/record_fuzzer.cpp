@@ -27,16 +27,21 @@ bool StartsWith(const std::string& text, const std::string& head) { return text.
 
 // Checked on the plain text of the path, apart from the rules' own reading:
 // below the folder, by parts none of which is empty or only dots and blanks.
+// Each part counts as Windows opens it, without its trailing dots and
+// blanks: "marrowgate.\a" is the file a in the folder marrowgate.
 bool Below(const std::string& path, const std::string& folder) {
   const std::string lower = script::LowerAscii(path);
-  if (!StartsWith(lower, folder + "\\") || lower.find('/') != std::string::npos) return false;
-  for (std::size_t from = folder.size() + 1; from <= lower.size();) {
+  if (lower.find('/') != std::string::npos) return false;
+  std::string opened;
+  for (std::size_t from = 0; from <= lower.size();) {
     std::size_t end = lower.find('\\', from);
     if (end == std::string::npos) end = lower.size();
-    if (lower.find_first_not_of(". ", from) >= end) return false;
+    const std::size_t last = lower.find_last_not_of(". ", end - 1);
+    if (end == from || last == std::string::npos || last < from) return false;
+    opened += lower.substr(from, last + 1 - from) + (end < lower.size() ? "\\" : "");
     from = end + 1;
   }
-  return true;
+  return StartsWith(opened, folder + "\\");
 }
 
 void CheckPlan(const Plan& plan, const SafetyRules& rules, bool trusted) {
