@@ -23,6 +23,7 @@ RemoveRun RunRemoval(const std::string& commandLine, const std::string& answer, 
       break;
     }
     if (HWND window = FindTopLevel(info.dwProcessId, "TfRemove", "Removing")) {
+      run.sawProgress = true;
       // The line changes as it is read: take it when two reads agree.
       HWND label = Child(window, uninstall::ids::status);
       const std::string status = Text(label);

@@ -10,7 +10,8 @@ namespace driver {
 struct RemoveRun {
   std::string confirm;  // the first "Confirm" question; "" when none came
   std::string shared;   // the shared-files question; "" when none came
-  std::vector<std::string> statuses;  // status lines seen on the "Removing" window
+  bool sawProgress = false;           // the "Removing" window came up
+  std::vector<std::string> statuses;  // status lines seen on it; a quick removal may show none
   std::string finalCaption, final;    // the last message box ("Information" or "Error")
   DWORD exitCode = 0;
   bool ended = false;  // false: still running after the time-out (then killed)
