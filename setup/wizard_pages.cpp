@@ -8,6 +8,16 @@ namespace {
 constexpr platform::Bounds kBevel{4, 4, 321, 121};
 }
 
+WelcomePage::WelcomePage(platform::PageControl& pages)
+    : panel(pages.AddPage(ids::welcomePage)),
+      bevel(panel, ids::welcomeBevel, kBevel),
+      heading(panel, ids::welcomeHeading, "Welcome to the universal install utility", {12, 12, 305, 16}, true),
+      text(panel, ids::welcomeText,
+           "Please answer the questions on the following pages to allow the Setup Utility to "
+           "properly install your program.",
+           {12, 34, 305, 42}, true),
+      installs(panel, ids::installsText, "Setup will install:", {12, 82, 305, 36}, true) {}
+
 DestinationPage::DestinationPage(platform::PageControl& pages, const std::string& introText, const std::string& folder)
     : panel(pages.AddPage(ids::destinationPage)),
       bevel(panel, ids::destinationBevel, kBevel),

@@ -13,11 +13,18 @@ struct Answers {
   bool viewReadme = true;
 };
 
-// The pages after the first. Each is made when first shown, from the
-// defaults the start-up found, so that the first page comes up sooner; the
-// page control holds its panel.
+// The wizard's pages; the page control holds each one's panel. The first is
+// made with the wizard. The others are made when first shown, from the
+// defaults the start-up found, so that the first page comes up sooner.
+struct WelcomePage {
+  explicit WelcomePage(platform::PageControl& pages);
+  platform::Panel& panel;
+  platform::Bevel bevel;
+  platform::Label heading, text, installs;
+};
+
 struct DestinationPage {
-  DestinationPage(platform::PageControl& pages, const std::string& introText, const std::string& destination);
+  DestinationPage(platform::PageControl& pages, const std::string& introText, const std::string& folder);
   platform::Panel& panel;
   platform::Bevel bevel;
   platform::Label intro, caption;
@@ -25,7 +32,7 @@ struct DestinationPage {
 };
 
 struct StartMenuPage {
-  StartMenuPage(platform::PageControl& pages, const std::vector<std::string>& choices, const std::string& folder);
+  StartMenuPage(platform::PageControl& pages, const std::vector<std::string>& choices, const std::string& startMenu);
   platform::Panel& panel;
   platform::Bevel bevel;
   platform::Label intro, caption;

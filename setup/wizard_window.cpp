@@ -48,15 +48,7 @@ WizardWindow::WizardWindow()
       backButton_(panel_, ids::back, "&Back", platform::Glyph::ArrowLeft, {88, 134, 75, 25}),
       nextButton_(panel_, ids::next, "&Next", platform::Glyph::ArrowRight, {167, 134, 75, 25}),
       exitButton_(panel_, ids::exit, "E&xit", platform::Glyph::Door, {250, 134, 75, 25}),
-      welcomePanel_(pages_.AddPage(ids::welcomePage)),
-      welcomeBevel_(welcomePanel_, ids::welcomeBevel, {4, 4, 321, 121}),
-      welcomeHeading_(welcomePanel_, ids::welcomeHeading, "Welcome to the universal install utility",
-                      {12, 12, 305, 16}, true),
-      welcomeText_(welcomePanel_, ids::welcomeText,
-                   "Please answer the questions on the following pages to allow the Setup Utility to "
-                   "properly install your program.",
-                   {12, 34, 305, 42}, true),
-      installsText_(welcomePanel_, ids::installsText, "Setup will install:", {12, 82, 305, 36}, true),
+      welcomePage_(pages_),
       destinationIntro_(FixedBrand().destinationText) {
   titleLabel_.SetFont({"Arial", 33, true, true});
   subtitleLabel_.SetFont({"Arial", 21, true});
@@ -67,7 +59,7 @@ WizardWindow::WizardWindow()
   backButton_.OnClick = [this] { StepPage(Direction::Back); };
   nextButton_.OnClick = [this] { NextClick(); };
   exitButton_.OnClick = [this] { Close(); };
-  pages_.SetActivePage(welcomePanel_);
+  pages_.SetActivePage(welcomePage_.panel);
   nextButton_.Focus();
   const Point origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                      kPanelWidth, kPanelHeight);
@@ -104,7 +96,7 @@ void WizardWindow::FormActivate() {
   subtitleLabel_.SetText(brand.subtitle);
   destinationIntro_ = brand.destinationText;
   productLabel_.SetText(script_.at(2));
-  installsText_.SetText("Setup will install " + script_.at(2));
+  welcomePage_.installs.SetText("Setup will install " + script_.at(2));
   defaults_.destination = InitialDestination(script_);
   startMenuChoices_ = StartMenuChoices(platform::ListFolders(programsFolder_));
   defaults_.startMenu = script_.at(1);
@@ -120,7 +112,7 @@ Page WizardWindow::ActivePage() {
 // Null for a page not made yet.
 platform::Panel* WizardWindow::PageOf(Page page) {
   switch (page) {
-    case Page::Welcome: return &welcomePanel_;
+    case Page::Welcome: return &welcomePage_.panel;
     case Page::Destination: return destinationPage_ ? &destinationPage_->panel : nullptr;
     case Page::StartMenu: return startMenuPage_ ? &startMenuPage_->panel : nullptr;
     case Page::Readme: return readmePage_ ? &readmePage_->panel : nullptr;

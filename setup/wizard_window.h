@@ -72,9 +72,7 @@ class WizardWindow : public platform::Form, private install::FrontEnd {
   platform::Panel panel_;
   platform::PageControl pages_;
   platform::GlyphButton backButton_, nextButton_, exitButton_;
-  platform::Panel& welcomePanel_;
-  platform::Bevel welcomeBevel_;
-  platform::Label welcomeHeading_, welcomeText_, installsText_;
+  WelcomePage welcomePage_;
 
   // What the later pages start from, as the start-up found it.
   std::string destinationIntro_;
