@@ -169,7 +169,7 @@ void SetupRun::Install(const std::string& destination) {
   HWND wizard = Wizard();
   if (!wizard || !ShowPage(wizard, setup::ids::destinationPage)) throw std::runtime_error("no wizard");
   SetText(Child(wizard, setup::ids::destination), destination);
-  ShowPage(wizard, setup::ids::confirmPage);
+  if (!ShowPage(wizard, setup::ids::confirmPage)) throw std::runtime_error("no last page");
   Click(Child(wizard, setup::ids::next));
 }
 
